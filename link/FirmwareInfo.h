@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <atomic>
+
+// Firmware of the connected unit, read when the unit is reached and reset when it
+// is lost. Process-wide because every packet and configuration layout depends on it.
+//   -1 unknown, 0 standard, 1 firmware for company A, 2 firmware for company C;
+//   values above 2 are older firmware.
+extern std::atomic<int> firmwareType;
+// The unit's version word: three version bytes, most significant first, then a variant byte.
+extern std::atomic<quint32> firmwareVersion;
+
+// Packets and channel records have a current and a legacy layout. The test is an unsigned
+// comparison on purpose: an unknown type (-1) takes the legacy branch like a type above 2.
+inline bool firmwareUsesLegacyLayout()
+{
+    return static_cast<unsigned>(firmwareType.load()) > 2U;
+}

@@ -1,0 +1,318 @@
+#include "BUPacket.h"
+#include "FirmwareInfo.h"
+#include "FrameBuilder.h"
+
+#include <QDataStream>
+#include <QTest>
+
+namespace {
+
+// Runs the header check on the first four bytes of a frame.
+bool headerAccepted(BUPacket& packet, quint16 length, quint8 type, quint8 start = 0x40)
+{
+    QByteArray header;
+    header.append(char(start))
+        .append(char(length >> 8))
+        .append(char(length & 0xFF))
+        .append(char(type));
+    QDataStream stream(header);
+    return packet.readHeader(stream);
+}
+
+// Decodes a payload as the receiving port does: payload followed by the BCC byte.
+void decode(BUPacket& packet, int type, const QByteArray& payload)
+{
+    packet.setHeader(quint16(payload.size() + 1), type);
+    QByteArray body = payload;
+    body.append(char(0));
+    QDataStream stream(body);
+    packet.readPayload(stream);
+}
+
+struct FirmwareGuard
+{
+    explicit FirmwareGuard(int type) { firmwareType = type; }
+    ~FirmwareGuard() { firmwareType = -1; }
+};
+
+} // namespace
+
+class TestBUPacket : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void encodesSmallestFrame()
+    {
+        BUPacket packet;
+        packet.setType(BUPacket::Ack);
+        QCOMPARE(packet.encode(QByteArray(1, '\0')), QByteArray::fromHex("400002a000a2"));
+    }
+
+    void encodesRequestWithBccOverLengthTypeAndPayload()
+    {
+        BUPacket packet;
+        packet.setType(BUPacket::StatusControl);
+        // length 4, type 01, payload 01 01 08 -> BCC 00^04^01^01^01^08 = 0x0D
+        QCOMPARE(packet.encode(QByteArray::fromHex("010108")),
+                 QByteArray::fromHex("400004010101080d"));
+    }
+
+    void refusesPayloadBeyondLengthField()
+    {
+        BUPacket packet;
+        packet.setType(BUPacket::SendMonitoringWaveform);
+        QVERIFY(packet.encode(QByteArray(0xFFFF, 'x')).isEmpty());
+        QCOMPARE(packet.encode(QByteArray(0xFFFE, 'x')).size(), 0xFFFE + 5);
+    }
+
+    void checksHeaderLimits()
+    {
+        BUPacket packet;
+        QVERIFY(!headerAccepted(packet, 18, BUPacket::ShotStart));
+        QVERIFY(!headerAccepted(packet, 20, BUPacket::ShotStart));
+        QVERIFY(headerAccepted(packet, 19, BUPacket::ShotStart));
+        QCOMPARE(packet.length(), quint16(19));
+        QCOMPARE(packet.type(), int(BUPacket::ShotStart));
+
+        QVERIFY(headerAccepted(packet, 2, 0xA0)); // read as unsigned
+        QCOMPARE(packet.type(), 0xA0);
+        QVERIFY(headerAccepted(packet, 810, 0x69));
+        QVERIFY(!headerAccepted(packet, 811, 0x69));
+        QVERIFY(!headerAccepted(packet, 19, 0x43));               // unknown type
+        QVERIFY(!headerAccepted(packet, 2, BUPacket::Ack, 0x41)); // bad start byte
+        QVERIFY(!headerAccepted(packet, 0, BUPacket::Ack));
+        QVERIFY(!headerAccepted(packet, 0xFFFF, BUPacket::ShotResult));
+    }
+
+    void failedHeaderKeepsPreviousHeader()
+    {
+        BUPacket packet;
+        QVERIFY(headerAccepted(packet, 7, BUPacket::IoStatus));
+        QVERIFY(!headerAccepted(packet, 8, BUPacket::IoStatus));
+        QCOMPARE(packet.length(), quint16(7));
+        QCOMPARE(packet.type(), int(BUPacket::IoStatus));
+    }
+
+    void moduleConfigLimitsFollowFirmwareTypeAtConstruction()
+    {
+        {
+            FirmwareGuard unknown(-1);
+            BUPacket packet;
+            QVERIFY(headerAccepted(packet, 378, BUPacket::ModuleConfigData));
+            QVERIFY(headerAccepted(packet, 602, BUPacket::ModuleConfigData));
+            QVERIFY(!headerAccepted(packet, 603, BUPacket::ModuleConfigData));
+            QVERIFY(!headerAccepted(packet, 377, BUPacket::ModuleConfigData));
+            firmwareType = 1; // later changes do not affect an existing packet
+            QVERIFY(!headerAccepted(packet, 700, BUPacket::ModuleConfigData));
+        }
+        for (int type : {0, 1, 2}) {
+            FirmwareGuard current(type);
+            BUPacket packet;
+            QVERIFY(!headerAccepted(packet, 441, BUPacket::ModuleConfigData));
+            QVERIFY(headerAccepted(packet, 442, BUPacket::ModuleConfigData));
+            QVERIFY(headerAccepted(packet, 730, BUPacket::ModuleConfigData));
+            QVERIFY(!headerAccepted(packet, 731, BUPacket::ModuleConfigData));
+        }
+        FirmwareGuard legacy(3);
+        BUPacket packet;
+        QVERIFY(headerAccepted(packet, 602, BUPacket::ModuleConfigData));
+        QVERIFY(!headerAccepted(packet, 603, BUPacket::ModuleConfigData));
+    }
+
+    void readsShotStart()
+    {
+        BUPacket packet;
+        decode(packet, BUPacket::ShotStart,
+               QByteArray::fromHex("0102"
+                                   "00012345"
+                                   "1a0c1f173b3b09"
+                                   "ff"
+                                   "00002710"));
+        const auto& p = packet.shotStart();
+        QCOMPARE(p.reserved0, quint8(1));
+        QCOMPARE(p.reserved1, quint8(2));
+        QCOMPARE(p.shotNumber, 0x12345);
+        QCOMPARE(p.time.year, quint8(26));
+        QCOMPARE(p.time.month, quint8(12));
+        QCOMPARE(p.time.day, quint8(31));
+        QCOMPARE(p.time.hour, quint8(23));
+        QCOMPARE(p.time.minute, quint8(59));
+        QCOMPARE(p.time.second, quint8(59));
+        QCOMPARE(p.time.tenths, quint8(9));
+        QCOMPARE(p.elapsedMs, 10000u);
+    }
+
+    void readsShotSamplesPerModuleCode()
+    {
+        BUPacket packet;
+        decode(packet, BUPacket::ShotSamples,
+               FrameBuilder::shotSamplesPayload(7, {0x01000001, 0x40000000, 0x11000002}, -3));
+        const auto& p = packet.shotSamples();
+        QCOMPARE(p.sampleIndex, 7u);
+        QVERIFY(!p.isAuxiliary());
+        QCOMPARE(p.moduleCount, quint8(3));
+        QCOMPARE(p.modules[0].moduleTypeCode, 0x01000001);
+        QCOMPARE(p.modules[0].values[0], qint16(-3));
+        QCOMPARE(p.modules[0].values[3], qint16(0));
+        QCOMPARE(p.modules[1].moduleTypeCode, 0x40000000); // no channels, no values
+        QCOMPARE(p.modules[2].moduleTypeCode, 0x11000002);
+        QCOMPARE(p.modules[2].values[0], qint16(1));
+        QCOMPARE(p.modules[2].values[7], qint16(8));
+
+        decode(packet, BUPacket::ShotSamples,
+               FrameBuilder::shotSamplesPayload(0xFFFFFFFF, {0x02000001}));
+        QVERIFY(packet.shotSamples().isAuxiliary());
+    }
+
+    void readsShotResultInBothLayouts()
+    {
+        const auto head = [](QDataStream& s) {
+            s << qint32(42) << quint8(26) << quint8(1) << quint8(2) << quint8(3) << quint8(4)
+              << quint8(5) << quint8(6) << quint8(0) << quint32(1500) << quint8(1)
+              << qint32(0x01000003);
+        };
+        {
+            FirmwareGuard legacy(-1);
+            BUPacket packet;
+            decode(packet, BUPacket::ShotResultAlt, FrameBuilder::payload([&](QDataStream& s) {
+                       head(s);
+                       s << quint8(0x01) << quint8(0x02) << quint8(0) << quint8(0x80);
+                       for (int c = 0; c < 4; ++c)
+                           s << qint16(100 + c) << qint16(-1) << qint16(3) << qint32(4) << qint32(5)
+                             << quint32(0xFFFFFFF0);
+                   }));
+            const auto& r = packet.shotResult();
+            QVERIFY(r.legacyLayout);
+            QCOMPARE(r.shotNumber, 42);
+            QCOMPARE(r.elapsedMs, 1500u);
+            QCOMPARE(r.moduleCount, quint8(1));
+            QCOMPARE(r.modules[0].flags[1], quint16(2));
+            QCOMPARE(r.modules[0].flags[3], quint16(0x80));
+            QCOMPARE(r.modules[0].a[3], qint16(103));
+            QCOMPARE(r.modules[0].b[3], qint16(-1));
+            QCOMPARE(r.modules[0].f[3], 0xFFFFFFF0u);
+            QCOMPARE(r.modules[0].g[3], 0);
+        }
+        FirmwareGuard current(0);
+        BUPacket packet;
+        decode(packet, BUPacket::ShotResult, FrameBuilder::payload([&](QDataStream& s) {
+                   head(s);
+                   s << quint16(0x0201) << quint16(0) << quint16(0) << quint16(0x0100);
+                   for (int c = 0; c < 4; ++c)
+                       s << qint16(7) << qint16(8) << qint16(9) << qint32(10) << qint32(11)
+                         << quint32(12) << qint32(-2000 - c);
+               }));
+        const auto& r = packet.shotResult();
+        QVERIFY(!r.legacyLayout);
+        QCOMPARE(r.modules[0].flags[0], quint16(0x0201));
+        QCOMPARE(r.modules[0].flags[3], quint16(0x0100));
+        QCOMPARE(r.modules[0].e[2], 11);
+        QCOMPARE(r.modules[0].g[3], -2003);
+    }
+
+    void readsStatusInfoIoAndClock()
+    {
+        BUPacket packet;
+        decode(packet, BUPacket::UnitInfo,
+               QByteArray::fromHex("02"
+                                   "40000000"
+                                   "0b002b64"
+                                   "00"
+                                   "01000001"
+                                   "01020300"
+                                   "07"));
+        QCOMPARE(packet.unitInfo().count, quint8(2));
+        QCOMPARE(packet.unitInfo().entries[0].versionWord, 0x0B002B64u);
+        QCOMPARE(packet.unitInfo().entries[1].moduleTypeCode, 0x01000001);
+        QCOMPARE(packet.unitInfo().entries[1].extra, quint8(7));
+
+        decode(packet, BUPacket::UnitStatus,
+               QByteArray::fromHex("00000064"
+                                   "00000060"
+                                   "00000003"
+                                   "01"
+                                   "08"
+                                   "02"
+                                   "40000000"
+                                   "1500ff"
+                                   "01000001"
+                                   "100000"));
+        const auto& st = packet.unitStatus();
+        QCOMPARE(st.shotNumber, 100);
+        QCOMPARE(st.judgedCount, 96);
+        QCOMPARE(st.ngCount, 3);
+        QCOMPARE(st.mode, quint8(1));
+        QCOMPARE(st.statusBits, quint8(0x08));
+        QCOMPARE(st.entries[0].status & 0x0F, 5);
+        QCOMPARE(st.entries[0].extra1, quint8(0xFF));
+        QCOMPARE(st.entries[1].status, quint8(0x10));
+
+        decode(packet, BUPacket::IoStatus,
+               QByteArray::fromHex("00000000"
+                                   "15"
+                                   "0a"));
+        QCOMPARE(packet.ioStatus().outputs, quint8(0x15));
+        QCOMPARE(packet.ioStatus().inputs, quint8(0x0A));
+
+        decode(packet, BUPacket::ClockReply, QByteArray::fromHex("010203040506070809"));
+        QCOMPARE(packet.clockReply().bytes[7], quint8(8));
+
+        decode(packet, BUPacket::Nak, QByteArray::fromHex("05"));
+        QCOMPARE(packet.nakValue(), quint8(5));
+    }
+
+    void keepsConfigurationPayloadBytesWithoutBcc()
+    {
+        BUPacket packet;
+        const QByteArray payload = QByteArray::fromHex("00"
+                                                       "0a0105") +
+                                   QByteArray(26, 'x');
+        decode(packet, BUPacket::SystemConfigData, payload);
+        QCOMPARE(packet.systemConfigPayload(), payload);
+    }
+
+    void shortPayloadLeavesZerosAndStaysInsideTheBody()
+    {
+        BUPacket packet;
+        // Count says 200 entries, one is present: the rest read as zero from the exhausted stream.
+        decode(packet, BUPacket::UnitStatus,
+               QByteArray::fromHex("00000001"
+                                   "00000001"
+                                   "00000000"
+                                   "00"
+                                   "00"
+                                   "c8"
+                                   "01000001"
+                                   "0300"));
+        const auto& st = packet.unitStatus();
+        QCOMPARE(st.moduleCount, quint8(200));
+        QCOMPARE(st.entries[0].moduleTypeCode, 0x01000001);
+        QCOMPARE(st.entries[0].status, quint8(3));
+        QCOMPARE(st.entries[0].extra1, quint8(0));
+        QCOMPARE(st.entries[1].moduleTypeCode, 0);
+        QCOMPARE(st.entries[199].status, quint8(0));
+
+        // A claimed configuration payload longer than the body keeps only what arrived.
+        packet.setHeader(400, BUPacket::ModuleConfigData);
+        QByteArray body = QByteArray::fromHex("0001020304");
+        QDataStream stream(body);
+        packet.readPayload(stream);
+        QCOMPARE(packet.moduleConfigPayload(), body);
+    }
+
+    void typeWithoutReaderLeavesPayloadInPlace()
+    {
+        BUPacket packet;
+        decode(packet, BUPacket::Ack, QByteArray::fromHex("07"));
+        packet.setHeader(46, 0x63);
+        QByteArray body(46, '\x55');
+        QDataStream stream(body);
+        QVERIFY(!packet.readPayload(stream));
+        QCOMPARE(packet.ackValue(), quint8(7));
+        QCOMPARE(packet.type(), 0x63);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBUPacket)
+#include "tst_bupacket.moc"
