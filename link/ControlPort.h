@@ -1,0 +1,59 @@
+#pragma once
+
+#include "BUPacket.h"
+
+#include <QByteArray>
+#include <QHostAddress>
+#include <QObject>
+
+class ControlPortImpl;
+class QThread;
+
+// Outcome of a control-port operation.
+enum ControlResult : int {
+    ControlSuccess = 0,
+    ControlNoExchange = 2,   // not connected, socket error or time-out
+    ControlBadReply = 3,     // invalid header or BCC, or arguments refused before sending
+    ControlUnexpectedType = 4,
+};
+
+// One request/reply connection to the unit's command port. Construct it for one
+// operation, open it, send one or more requests and destroy it. The caller's thread
+// blocks while a worker thread drives the socket.
+class ControlPort : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr quint16 DefaultPort = 50000;
+
+    // Address from the "deviceIPAddress" setting, port 50000.
+    explicit ControlPort(QObject* parent = nullptr);
+    ControlPort(const QHostAddress& address, quint16 port, QObject* parent = nullptr);
+    ~ControlPort() override;
+
+    QHostAddress address() const { return m_address; }
+    quint16 port() const { return m_port; }
+    // Tests shorten the worker's stage limit; call before open.
+    void setStageTimeout(int ms);
+
+    // 0 when connected, otherwise 1.
+    int open();
+    // Sends the frame for `type` and waits for the reply, which is decoded into packet().
+    int requestAndWaitResponse(quint8 type, const QByteArray& payload);
+    // Sends without waiting for a reply; the outcome is not reported.
+    void request(quint8 type, const QByteArray& payload);
+    void close();
+
+    BUPacket* packet() const { return m_packet; }
+
+private:
+    void createWorker(int stageTimeoutMs);
+    bool decodeReply(const QByteArray& reply);
+
+    QHostAddress m_address;
+    quint16 m_port;
+    BUPacket* m_packet = nullptr;
+    QThread* m_thread = nullptr;
+    ControlPortImpl* m_impl = nullptr;
+};
