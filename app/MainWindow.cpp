@@ -1,0 +1,223 @@
+#include "MainWindow.h"
+#include "ui_MainWindow.h"
+
+#include "AppResources.h"
+#include "AppSettings.h"
+#include "BUPacket.h"
+#include "DataPort.h"
+#include "StartupSwitches.h"
+#include "UserPrompt.h"
+
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QDebug>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+
+const char* const GroupBoxStyle =
+    "QGroupBox{ margin-top: 1.2ex; border:1px solid; border-color:  palette( midlight ); "
+    "border-radius:5px;} QGroupBox::title {subcontrol-origin: margin; subcontrol-position: top "
+    "left; left: 10px;}";
+
+const char* const MenuBarStyle =
+    "QMenuBar { background-color: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 lightgray, "
+    "stop:1 darkgray); background-image: url(:/images/logo.png); background-repeat: no-repeat; "
+    "background-position: top right; }"
+    " QMenuBar::item { background: transparent; }"
+    " QMenuBar::item:selected { background: rgba(255, 255, 255, 110); }";
+
+const char* const WdtClearButtonStyle = "padding-left:3px; padding-right:3px; font-size:9pt;";
+const char* const LinkUpStyle = "background-color: lawngreen;";
+const char* const LinkDownStyle = "background-color: red;";
+
+} // namespace
+
+MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
+    : QMainWindow(parent), m_ui(std::make_unique<Ui::mainWindow>())
+{
+    AppSettings::initialise();
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(ApplicationVersion));
+    AppResources::initialise();
+
+    m_ui->setupUi(this);
+    applyCommandLineSwitches(arguments);
+    groupLanguageActions();
+    createDataPort();
+    buildStatusBar();
+    applyStyleSheets();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::setReconnectDelay(int ms)
+{
+    m_reconnectTimer->setInterval(ms);
+}
+
+void MainWindow::setUnitOnline(bool online)
+{
+    m_unitOnline = online;
+    if (!online) {
+        m_reconnectTimer->stop();
+    }
+}
+
+void MainWindow::connectionStatusUpdated(bool linkUp)
+{
+    if (!isVisible()) {
+        return;
+    }
+    if (linkUp) {
+        // A retry still pending would tear down the link that has just come up.
+        m_reconnectTimer->stop();
+        m_dataStatusLabel->setStyleSheet(QString::fromLatin1(LinkUpStyle));
+        return;
+    }
+    m_dataStatusLabel->setStyleSheet(QString::fromLatin1(LinkDownStyle));
+    // One pending retry at most, however many failures the port reports meanwhile.
+    if (m_unitOnline && !m_reconnectTimer->isActive()) {
+        m_reconnectTimer->start();
+    }
+}
+
+void MainWindow::reconnectDataPort()
+{
+    qDebug("Trying DataPort reconnection");
+    m_dataPort->connectToUnit();
+}
+
+void MainWindow::handlePacketFromBU(BUPacket* packet)
+{
+    if (!packet) {
+        return;
+    }
+    switch (packet->type()) {
+    case BUPacket::Ack:
+        qDebug("ACK");
+        break;
+    case BUPacket::Nak:
+        qDebug("NAK");
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    const auto answer = UserPrompt::question(this, tr("Quit"), tr("Are you sure you want to quit?"),
+                                             QMessageBox::Yes | QMessageBox::No);
+    if (answer == QMessageBox::Yes) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_unitSessionStarted) {
+        return;
+    }
+    m_unitSessionStarted = true;
+    if (!StartupSwitches::noConnect()) {
+        startUnitSession();
+    }
+}
+
+void MainWindow::on_actionQuit_triggered()
+{
+    close();
+}
+
+void MainWindow::on_connectButton_clicked()
+{
+    m_dataPort->connectToUnit();
+}
+
+void MainWindow::applyCommandLineSwitches(const QStringList& arguments)
+{
+    StartupSwitches::read(arguments);
+    if (StartupSwitches::debugButtons()) {
+        qDebug("Debug buttons enabled.");
+        return;
+    }
+    m_ui->debugButton->hide();
+    m_ui->debug2Button->hide();
+    qDebug("Debug buttons disabled.");
+}
+
+void MainWindow::groupLanguageActions()
+{
+    m_languageActions = new QActionGroup(this);
+    m_languageActions->setObjectName(QStringLiteral("languageActionGroup"));
+    m_languageActions->setExclusive(true);
+    for (QAction* action :
+         {m_ui->actionEnglish, m_ui->actionJapanese, m_ui->actionTraditional_Chinese,
+          m_ui->actionSimplified_Chinese, m_ui->actionKorean}) {
+        m_languageActions->addAction(action);
+    }
+}
+
+void MainWindow::createDataPort()
+{
+    m_dataPort = new DataPort(this);
+    m_dataPort->setObjectName(QStringLiteral("dataPort"));
+    m_dataPort->setAddress(AppSettings().deviceAddress());
+    m_dataPort->setPort(DataPort::DefaultPort);
+    connect(m_dataPort, &DataPort::linkUpdate, this, &MainWindow::connectionStatusUpdated);
+    connect(m_dataPort, &DataPort::packetReceived, this, &MainWindow::handlePacketFromBU);
+
+    m_reconnectTimer = new QTimer(this);
+    m_reconnectTimer->setSingleShot(true);
+    m_reconnectTimer->setInterval(DefaultReconnectDelayMs);
+    connect(m_reconnectTimer, &QTimer::timeout, this, &MainWindow::reconnectDataPort);
+}
+
+void MainWindow::buildStatusBar()
+{
+    m_dataStatusLabel = new QLabel(tr("Data"), this);
+    m_dataStatusLabel->setObjectName(QStringLiteral("dataStatusLabel"));
+    m_dataStatusLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+
+    m_mmcStatusLabel = new QLabel(tr("Mmc"), this);
+    m_mmcStatusLabel->setObjectName(QStringLiteral("mmcStatusLabel"));
+    m_mmcStatusLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+
+    m_wdtCountLabel = new QLabel(tr("WDT:%1").arg(0), this);
+    m_wdtCountLabel->setObjectName(QStringLiteral("wdtCountLabel"));
+
+    m_wdtCountClearButton = new QPushButton(tr("Clear"), this);
+    m_wdtCountClearButton->setObjectName(QStringLiteral("wdtCountClearButton"));
+    m_wdtCountClearButton->setStyleSheet(QString::fromLatin1(WdtClearButtonStyle));
+
+    m_shotProgressBar = new QProgressBar(this);
+    m_shotProgressBar->setObjectName(QStringLiteral("shotProgressBar"));
+    m_shotProgressBar->setMaximumSize(200, 20);
+
+    statusBar()->addWidget(m_dataStatusLabel);
+    statusBar()->addWidget(m_mmcStatusLabel);
+    statusBar()->addWidget(m_wdtCountLabel);
+    statusBar()->addWidget(m_wdtCountClearButton);
+    statusBar()->addPermanentWidget(m_shotProgressBar);
+    // Shown only while a shot runs.
+    m_shotProgressBar->hide();
+}
+
+void MainWindow::applyStyleSheets()
+{
+    setStyleSheet(QString::fromLatin1(GroupBoxStyle));
+    m_ui->menuBar->setStyleSheet(QString::fromLatin1(MenuBarStyle));
+}
+
+// First contact with the unit, once per process at the first show: bring up the data link.
+void MainWindow::startUnitSession()
+{
+    m_dataPort->connectToUnit();
+}

@@ -1,0 +1,35 @@
+#include "AppResources.h"
+#include "MainWindow.h"
+#include "SettingsStore.h"
+#include "WindowScreenshot.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QSplashScreen>
+#include <QSurfaceFormat>
+
+int main(int argc, char* argv[])
+{
+    // The plot draws with the fixed-function pipeline, which core profiles lack. The
+    // format must be the default before the application object creates any context.
+    QSurfaceFormat format;
+    format.setRenderableType(QSurfaceFormat::OpenGL);
+    format.setVersion(2, 1);
+    format.setProfile(QSurfaceFormat::CompatibilityProfile);
+    QSurfaceFormat::setDefaultFormat(format);
+
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QString::fromLatin1(SettingsStore::Organisation));
+    QApplication::setApplicationName(QString::fromLatin1(SettingsStore::Application));
+    AppResources::initialise();
+
+    QSplashScreen splash(QPixmap(QStringLiteral(":/images/about_screen.png")));
+    splash.show();
+    QApplication::processEvents();
+
+    MainWindow window;
+    window.show();
+    splash.finish(&window);
+    WindowScreenshot::scheduleFromEnvironment(&window);
+    return QApplication::exec();
+}

@@ -1,0 +1,123 @@
+#include "UserPrompt.h"
+
+#include <QFileDialog>
+
+namespace {
+
+UserPrompt::MessageHandler& messageHandler()
+{
+    static UserPrompt::MessageHandler handler;
+    return handler;
+}
+
+UserPrompt::FileHandler& fileHandler()
+{
+    static UserPrompt::FileHandler handler;
+    return handler;
+}
+
+QMessageBox::StandardButton showMessageBox(const UserPrompt::Message& m)
+{
+    switch (m.kind) {
+    case UserPrompt::MessageKind::Question:
+        return QMessageBox::question(m.parent, m.title, m.text, m.buttons, m.defaultButton);
+    case UserPrompt::MessageKind::Information:
+        return QMessageBox::information(m.parent, m.title, m.text, m.buttons, m.defaultButton);
+    case UserPrompt::MessageKind::Warning:
+        return QMessageBox::warning(m.parent, m.title, m.text, m.buttons, m.defaultButton);
+    case UserPrompt::MessageKind::Critical:
+        break;
+    }
+    return QMessageBox::critical(m.parent, m.title, m.text, m.buttons, m.defaultButton);
+}
+
+QString showFileDialog(const UserPrompt::FileRequest& r)
+{
+    switch (r.kind) {
+    case UserPrompt::FileKind::OpenFileName:
+        return QFileDialog::getOpenFileName(r.parent, r.caption, r.directory, r.filter);
+    case UserPrompt::FileKind::SaveFileName:
+        return QFileDialog::getSaveFileName(r.parent, r.caption, r.directory, r.filter);
+    case UserPrompt::FileKind::ExistingDirectory:
+        break;
+    }
+    return QFileDialog::getExistingDirectory(r.parent, r.caption, r.directory);
+}
+
+} // namespace
+
+void UserPrompt::setMessageHandler(MessageHandler handler)
+{
+    messageHandler() = std::move(handler);
+}
+
+void UserPrompt::setFileHandler(FileHandler handler)
+{
+    fileHandler() = std::move(handler);
+}
+
+QMessageBox::StandardButton UserPrompt::question(QWidget* parent, const QString& title,
+                                                 const QString& text,
+                                                 QMessageBox::StandardButtons buttons,
+                                                 QMessageBox::StandardButton defaultButton)
+{
+    return ask({MessageKind::Question, parent, title, text, buttons, defaultButton});
+}
+
+QMessageBox::StandardButton UserPrompt::information(QWidget* parent, const QString& title,
+                                                    const QString& text,
+                                                    QMessageBox::StandardButtons buttons,
+                                                    QMessageBox::StandardButton defaultButton)
+{
+    return ask({MessageKind::Information, parent, title, text, buttons, defaultButton});
+}
+
+QMessageBox::StandardButton UserPrompt::warning(QWidget* parent, const QString& title,
+                                                const QString& text,
+                                                QMessageBox::StandardButtons buttons,
+                                                QMessageBox::StandardButton defaultButton)
+{
+    return ask({MessageKind::Warning, parent, title, text, buttons, defaultButton});
+}
+
+QMessageBox::StandardButton UserPrompt::critical(QWidget* parent, const QString& title,
+                                                 const QString& text,
+                                                 QMessageBox::StandardButtons buttons,
+                                                 QMessageBox::StandardButton defaultButton)
+{
+    return ask({MessageKind::Critical, parent, title, text, buttons, defaultButton});
+}
+
+QString UserPrompt::getOpenFileName(QWidget* parent, const QString& caption,
+                                    const QString& directory, const QString& filter)
+{
+    return askFile({FileKind::OpenFileName, parent, caption, directory, filter});
+}
+
+QString UserPrompt::getSaveFileName(QWidget* parent, const QString& caption,
+                                    const QString& directory, const QString& filter)
+{
+    return askFile({FileKind::SaveFileName, parent, caption, directory, filter});
+}
+
+QString UserPrompt::getExistingDirectory(QWidget* parent, const QString& caption,
+                                         const QString& directory)
+{
+    return askFile({FileKind::ExistingDirectory, parent, caption, directory, QString()});
+}
+
+QMessageBox::StandardButton UserPrompt::ask(const Message& message)
+{
+    if (messageHandler()) {
+        return messageHandler()(message);
+    }
+    return showMessageBox(message);
+}
+
+QString UserPrompt::askFile(const FileRequest& request)
+{
+    if (fileHandler()) {
+        return fileHandler()(request);
+    }
+    return showFileDialog(request);
+}

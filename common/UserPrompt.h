@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// The one place where the application asks the user something: message boxes and
+// file dialogs. Code calls these instead of QMessageBox / QFileDialog directly so
+// that tests can answer on the user's behalf.
+//
+// Without a handler the real modal dialogs are shown. A test installs a handler,
+// which then receives every request instead of the user and returns the answer:
+//
+//     UserPrompt::setMessageHandler([](const UserPrompt::Message& m) {
+//         return m.title == "Quit" ? QMessageBox::No : QMessageBox::Ok;
+//     });
+//     ...
+//     UserPrompt::setMessageHandler({}); // back to real dialogs
+//
+// Handlers are process-wide and are called on the GUI thread only.
+class UserPrompt
+{
+public:
+    enum class MessageKind
+    {
+        Question,
+        Information,
+        Warning,
+        Critical
+    };
+    enum class FileKind
+    {
+        OpenFileName,
+        SaveFileName,
+        ExistingDirectory
+    };
+
+    struct Message
+    {
+        MessageKind kind;
+        QWidget* parent;
+        QString title;
+        QString text;
+        QMessageBox::StandardButtons buttons;
+        QMessageBox::StandardButton defaultButton;
+    };
+
+    struct FileRequest
+    {
+        FileKind kind;
+        QWidget* parent;
+        QString caption;
+        QString directory;
+        QString filter; // empty for ExistingDirectory
+    };
+
+    // Returns the button the user chose, as the QMessageBox static functions do.
+    using MessageHandler = std::function<QMessageBox::StandardButton(const Message&)>;
+    // Returns the chosen path, or an empty string when the user cancelled.
+    using FileHandler = std::function<QString(const FileRequest&)>;
+
+    static void setMessageHandler(MessageHandler handler);
+    static void setFileHandler(FileHandler handler);
+
+    static QMessageBox::StandardButton
+    question(QWidget* parent, const QString& title, const QString& text,
+             QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No,
+             QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+    static QMessageBox::StandardButton
+    information(QWidget* parent, const QString& title, const QString& text,
+                QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+    static QMessageBox::StandardButton
+    warning(QWidget* parent, const QString& title, const QString& text,
+            QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+    static QMessageBox::StandardButton
+    critical(QWidget* parent, const QString& title, const QString& text,
+             QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+             QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+
+    static QString getOpenFileName(QWidget* parent, const QString& caption,
+                                   const QString& directory = QString(),
+                                   const QString& filter = QString());
+    static QString getSaveFileName(QWidget* parent, const QString& caption,
+                                   const QString& directory = QString(),
+                                   const QString& filter = QString());
+    static QString getExistingDirectory(QWidget* parent, const QString& caption,
+                                        const QString& directory = QString());
+
+private:
+    static QMessageBox::StandardButton ask(const Message& message);
+    static QString askFile(const FileRequest& request);
+};
