@@ -7,7 +7,10 @@
 #include <QObject>
 
 class ControlPortImpl;
+class ModuleConfigBase;
+class QDateTime;
 class QThread;
+class SystemConfig;
 
 // Outcome of a control-port operation.
 enum ControlResult : int {
@@ -47,7 +50,29 @@ public:
 
     BUPacket* packet() const { return m_packet; }
 
+    // Unit commands. Each sends one request and checks the reply's type; the decoded
+    // reply is in packet(). All return a ControlResult.
+    int readUnitInfo();
+    int readStatus();
+    int setMode(quint8 mode, quint8 commandBits);
+    int readIoStatus(qint32 moduleTypeCode);
+    int writeOutputs(qint32 moduleTypeCode, quint8 outputBits);
+    // Asks the unit to take the uploaded firmware; the unit resets without replying.
+    void prepareFirmwareUpdate();
+    int readSystemConfig();
+    int writeSystemConfig(const SystemConfig& config);
+    int readModuleConfig(qint32 moduleTypeCode);
+    int writeModuleConfig(const ModuleConfigBase& module);
+    // The PC's local time now, or the given time.
+    int setClock();
+    int setClock(const QDateTime& time);
+    // Module and channel numbers count from 1.
+    int sendMonitoringRanges(quint8 module, const QList<quint16>& values);
+    int sendMonitoringWaveform(quint8 module, quint8 channel, quint16 offset,
+                               const QList<quint16>& values);
+
 private:
+    int exchange(quint8 type, const QByteArray& payload, int expectedReply);
     void createWorker(int stageTimeoutMs);
     bool decodeReply(const QByteArray& reply);
 

@@ -18,3 +18,14 @@ inline bool firmwareUsesLegacyLayout()
 {
     return static_cast<unsigned>(firmwareType.load()) > 2U;
 }
+
+// Forgets the firmware of a unit that is gone.
+void resetFirmwareType();
+
+// Whether this application supports the connected firmware's version:
+//   0 supported, 1 firmware older than supported, 2 firmware newer than supported,
+//   -1 firmware type unknown.
+int compareFirmwareVersion();
+
+// Whether the firmware offers the 200 degree C button-type pressure sensors.
+bool firmwareSupportsSensor200DegC();

@@ -1,0 +1,71 @@
+#include "UnitTransfers.h"
+
+#include "ControlPort.h"
+#include "ModuleConfigBase.h"
+#include "SystemConfig.h"
+#include "UserPrompt.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QProgressDialog>
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("UnitTransfers", text);
+}
+
+bool writeAll(ControlPort& port, const SystemConfig& config, QProgressDialog& progress)
+{
+    if (port.writeSystemConfig(config) != ControlSuccess)
+        return false;
+    progress.setValue(1);
+    for (int i = 0; i < config.moduleCount(); ++i) {
+        if (port.writeModuleConfig(*config.module(i)) != ControlSuccess)
+            return false;
+        progress.setValue(i + 2);
+    }
+    return true;
+}
+
+} // namespace
+
+bool sendConfigurationToUnit(QWidget* parent, const SystemConfig& config)
+{
+    const int steps = config.moduleCount() + 2;
+    QProgressDialog progress(tr("Sending Mold Configuration..."), tr("Abort"), 0, steps, parent);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+
+    bool ok = false;
+    {
+        ControlPort port;
+        if (port.open() == 0) {
+            progress.setValue(0);
+            ok = writeAll(port, config, progress);
+        }
+    }
+    progress.setValue(steps);
+    if (!ok)
+        UserPrompt::critical(parent, tr("Communication Failure"),
+                             tr("Unable to communicate with BU.\nPlease check the connection."));
+    return ok;
+}
+
+bool synchronizeUnitClock(QWidget* parent, bool tellUser)
+{
+    qDebug("BU Clock synchronize");
+    bool ok = false;
+    {
+        ControlPort port;
+        ok = port.open() == 0 && port.setClock() == ControlSuccess;
+    }
+    if (!tellUser)
+        return ok;
+    if (ok)
+        UserPrompt::information(parent, tr("BU Clock Sync"), tr("BU clock successfully synchronized."));
+    else
+        UserPrompt::critical(parent, tr("BU Clock Sync"), tr("BU clock synchronization failed."));
+    return ok;
+}
