@@ -36,6 +36,8 @@ ControlPortImpl::ControlPortImpl(int stageTimeoutMs)
     registerMetaTypes();
     log("ctor");
     m_timeoutTimer->setSingleShot(true);
+    // The unit is given its full stage time; a coarse timer may fire 5% early.
+    m_timeoutTimer->setTimerType(Qt::PreciseTimer);
     connect(this, &ControlPortImpl::connectRequested, this, &ControlPortImpl::onConnectRequested);
     connect(this, &ControlPortImpl::disconnectRequested, this,
             &ControlPortImpl::onDisconnectRequested);
