@@ -1,0 +1,196 @@
+#include "BUPacket.h"
+#include "FirmwareInfo.h"
+#include "FrameBuilder.h"
+#include "ModuleConfigBase.h"
+#include "ShotData.h"
+#include "SystemConfig.h"
+
+#include <QDataStream>
+#include <QTest>
+
+namespace {
+
+// Decodes a payload into a packet the way the data port does.
+void load(BUPacket& packet, int type, const QByteArray& payload)
+{
+    packet.setHeader(quint16(payload.size() + 1), type);
+    QByteArray body = payload + QByteArray(1, '\0');
+    QDataStream stream(body);
+    packet.readPayload(stream);
+}
+
+QByteArray samples(quint32 index, const QList<QPair<qint32, QList<qint16>>>& blocks)
+{
+    return FrameBuilder::payload([&](QDataStream& s) {
+        s << quint8(0) << index << quint8(blocks.size());
+        for (const auto& [code, values] : blocks) {
+            s << code;
+            for (qint16 v : values)
+                s << v;
+        }
+    });
+}
+
+const QList<qint16> Four = {0, 0, 0, 0};
+
+SystemConfig twoModules()
+{
+    SystemConfig config;
+    config.setSamplingInterval(5);
+    config.setPeriod(20);
+    config.addModule(0x01000001); // 4 channels
+    config.addModule(0x11000002); // 8 channels
+    config.module(0)->setTitle(QStringLiteral("Cavity"));
+    config.channelAt(1)->setTitle(QStringLiteral("Gate"));
+    config.channelAt(2)->setEnabled(false);
+    return config;
+}
+
+} // namespace
+
+class TestShotData : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { resetFirmwareType(); }
+
+    void takesItsShapeFromTheConfiguration()
+    {
+        ShotData shot;
+        QCOMPARE(shot.channelCount(), 40);
+        const SystemConfig config = twoModules();
+        shot.configure(config);
+        QCOMPARE(shot.channelCount(), 12);
+        QCOMPARE(shot.moduleCount(), quint8(2));
+        QCOMPARE(shot.samplingInterval(), quint8(5));
+        QCOMPARE(shot.observationPeriod(), quint8(20));
+        QCOMPARE(shot.moduleNames(), (QStringList{config.module(0)->moduleLabel(), config.module(1)->moduleLabel()}));
+        QCOMPARE(shot.channel(1)->name(), QStringLiteral("Gate"));
+        QVERIFY(!shot.channel(2)->enabled());
+        QCOMPARE(shot.channel(4)->scale(), config.channelAt(4)->valueScale());
+        QCOMPARE(shot.channel(4)->unitCode(), config.channelAt(4)->unitCode());
+        QCOMPARE(shot.channel(12), nullptr);
+    }
+
+    void scalesFifteenBitsAndKeepsPeakAndSum()
+    {
+        ChannelShotData channel;
+        channel.addSample(0, 1000);
+        QCOMPARE(channel.samples(), QList<float>{100.0f});
+        channel.addSample(1, qint16(0x8000 + 1000)); // top bit is not a sign
+        QCOMPARE(channel.samples().at(1), 100.0f);
+        QCOMPARE(channel.peak(), 100.0f);
+        channel.addSample(2, 500);
+        QCOMPARE(channel.peak(), 100.0f);
+        QCOMPARE(channel.sum(), 250.0f);
+        QCOMPARE(channel.samples(1, 1), QList<float>{100.0f});
+        QCOMPARE(channel.samples(5), QList<float>{});
+        channel.clear();
+        QCOMPARE(channel.sampleCount(), 0);
+        QCOMPARE(channel.peak(), 0.0f);
+        channel.addSample(0, 1);
+        QCOMPARE(channel.peak(), 0.1f); // the first positive sample replaces the cleared peak
+    }
+
+    void namesAnUntitledChannel()
+    {
+        ChannelShotData channel;
+        QCOMPARE(channel.name(), QStringLiteral("<Untitled>"));
+        channel.setName(QStringLiteral("X"));
+        QCOMPARE(channel.name(), QStringLiteral("X"));
+    }
+
+    void walksModuleBlocksInOrder()
+    {
+        ShotData shot;
+        shot.configure(twoModules());
+        BUPacket packet;
+        load(packet, BUPacket::ShotSamples,
+             samples(0, {{0x01000001, {10, 20, 30, 40}}, {0x11000002, {1, 2, 3, 4, 5, 6, 7, 8}}}));
+        shot.appendShotSamples(packet);
+        QCOMPARE(shot.channel(0)->samples(), QList<float>{1.0f});
+        QCOMPARE(shot.channel(3)->samples(), QList<float>{4.0f});
+        QCOMPARE(shot.channel(4)->samples().size(), 1);
+        QCOMPARE(shot.channel(11)->samples().at(0), float(8 * shot.channel(11)->scale()));
+
+        // The auxiliary block sets each channel's auxiliary value and nothing else.
+        load(packet, BUPacket::ShotSamples,
+             samples(0xFFFFFFFF, {{0x01000001, {50, 0, 0, 0}}, {0x11000002, {0, 0, 0, 0, 0, 0, 0, 0}}}));
+        shot.appendShotSamples(packet);
+        QCOMPARE(shot.channel(0)->sampleCount(), 1);
+        QCOMPARE(shot.channel(0)->sum(), 1.0f);
+        QCOMPARE(shot.channel(0)->auxiliary(), 5.0f);
+    }
+
+    void ignoresChannelsTheConfigurationDoesNotHave()
+    {
+        ShotData shot;
+        SystemConfig config;
+        config.addModule(0x01000001);
+        shot.configure(config);
+        BUPacket packet;
+        load(packet, BUPacket::ShotSamples,
+             samples(0, {{0x01000001, {1, 2, 3, 4}}, {0x11000002, {5, 6, 7, 8, 9, 10, 11, 12}}}));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("sends 12 channels but the configuration has 4"));
+        shot.appendShotSamples(packet);
+        shot.appendShotSamples(packet); // said once per shot
+        QCOMPARE(shot.channelCount(), 4);
+        QCOMPARE(shot.channel(3)->samples(), (QList<float>{0.4f, 0.4f}));
+    }
+
+    void finishTakesTheUnitsResults_data()
+    {
+        QTest::addColumn<int>("firmware");
+        QTest::newRow("current layout") << 0;
+        QTest::newRow("legacy layout") << -1;
+    }
+
+    void finishTakesTheUnitsResults()
+    {
+        QFETCH(int, firmware);
+        firmwareType = firmware;
+        const bool legacy = firmware == -1;
+        ShotData shot;
+        SystemConfig config;
+        config.addModule(0x01000001);
+        shot.configure(config);
+        BUPacket packet;
+        load(packet, BUPacket::ShotSamples, samples(0, {{0x01000001, {3000, 0, 0, 0}}}));
+        shot.appendShotSamples(packet);
+
+        load(packet, BUPacket::ShotResult, FrameBuilder::payload([&](QDataStream& s) {
+                 s << qint32(77) << quint8(26) << quint8(12) << quint8(6) << quint8(10) << quint8(11)
+                   << quint8(12) << quint8(3) << quint8(0) << quint32(15000) << quint8(1) << qint32(0x01000001);
+                 for (int c = 0; c < 4; ++c) {
+                     if (legacy)
+                         s << quint8(c == 2 ? 0x02 : 0);
+                     else
+                         s << quint16(c == 2 ? 0x0200 : 0);
+                 }
+                 for (int c = 0; c < 4; ++c) {
+                     s << qint16(1200) << qint16(qint16(0x8000 | 500)) << qint16(300) << qint32(0x12345)
+                       << qint32(70000) << quint32(1234);
+                     if (!legacy)
+                         s << qint32(-2500);
+                 }
+             }));
+        shot.finish(packet);
+        QCOMPARE(shot.shotNumber(), 77);
+        QCOMPARE(shot.shotTime(), QDateTime(QDate(2026, 12, 6), QTime(10, 11, 12, 300)));
+        QCOMPARE(shot.elapsedSinceLastShot(), 15000u);
+        ChannelShotData* channel = shot.channel(0);
+        QCOMPARE(channel->peak(), 120.0f); // the unit's value, though a sample reached 300
+        QCOMPARE(channel->valueAtPoint(), 50.0f);
+        QCOMPARE(channel->peakOverEject(), 30.0f);
+        QCOMPARE(channel->timeAtPeak(), 1.234f);
+        QCOMPARE(channel->integral(), quint16(0x2345));
+        QCOMPARE(channel->integralToPeak(), quint16(70000 & 0xFFFF));
+        QCOMPARE(channel->slope(), legacy ? 0.0f : -2.5f);
+        QCOMPARE(shot.channel(2)->resultFlags(), quint16(legacy ? 0x02 : 0x0200));
+        QVERIFY(shot.isNG());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestShotData)
+#include "tst_shotdata.moc"
