@@ -7,7 +7,7 @@
 
 // One channel of a shot as it arrives: scaled samples with their running peak and sum,
 // then the unit's judgement. Written by the GUI thread, read concurrently by the plot,
-// the recorder thread and the log writer; the lock guards samples, peak and sum.
+// the recorder thread and the log writer; every field is read and written under the lock.
 class ChannelShotData : public QObject
 {
     Q_OBJECT
@@ -31,27 +31,27 @@ public:
     float peak() const;
     float sum() const;
 
-    bool enabled() const { return m_enabled; }
-    void setEnabled(bool enabled) { m_enabled = enabled; }
-    quint32 unitCode() const { return m_unitCode; }
-    void setUnitCode(quint32 code) { m_unitCode = code; }
-    double scale() const { return m_scale; }
-    void setScale(double scale) { m_scale = scale; }
+    bool enabled() const;
+    void setEnabled(bool enabled);
+    quint32 unitCode() const;
+    void setUnitCode(quint32 code);
+    double scale() const;
+    void setScale(double scale);
     // "<Untitled>" for a channel without a name; the placeholder then stays as its name.
-    QString name();
-    void setName(const QString& name) { m_name = name; }
-    float auxiliary() const { return m_auxiliary; }
+    QString name() const;
+    void setName(const QString& name);
+    float auxiliary() const;
 
     // Results of the unit's judgement, set when the shot ends.
     void setResults(quint16 flags, float peak, float timeAtPeak, float valueAtPoint,
                     float peakOverEject, quint16 integral, quint16 integralToPeak, float slope);
-    quint16 resultFlags() const { return m_resultFlags; }
-    float timeAtPeak() const { return m_timeAtPeak; }
-    float valueAtPoint() const { return m_valueAtPoint; }
-    float peakOverEject() const { return m_peakOverEject; }
-    quint16 integral() const { return m_integral; }
-    quint16 integralToPeak() const { return m_integralToPeak; }
-    float slope() const { return m_slope; }
+    quint16 resultFlags() const;
+    float timeAtPeak() const;
+    float valueAtPoint() const;
+    float peakOverEject() const;
+    quint16 integral() const;
+    quint16 integralToPeak() const;
+    float slope() const;
 
 private:
     bool m_enabled = true;

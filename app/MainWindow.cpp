@@ -1,16 +1,26 @@
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "AboutDialog.h"
+#include "AdminWindow.h"
 #include "AppResources.h"
 #include "AppSettings.h"
 #include "BUPacket.h"
 #include "DataPort.h"
+#include "FileController.h"
+#include "RawDataSaveWorker.h"
+#include "ReferenceFileReader.h"
+#include "MonitoringRules.h"
+#include "ShotData.h"
 #include "StartupSwitches.h"
+#include "SystemConfig.h"
 #include "UserPrompt.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QDebug>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -44,19 +54,62 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
     QCoreApplication::setApplicationVersion(QString::fromLatin1(ApplicationVersion));
     AppResources::initialise();
 
+    m_systemConfig = std::make_unique<SystemConfig>();
     m_ui->setupUi(this);
     applyCommandLineSwitches(arguments);
     groupLanguageActions();
     createDataPort();
+
+    m_shotDataA = std::make_unique<ShotData>();
+    m_shotDataB = std::make_unique<ShotData>();
+    m_adminWindow = new AdminWindow(this);
+    m_adminWindow->setQuitHandler([this] { quitApplication(); });
+
     buildStatusBar();
+    applyConfigurationToView();
     applyStyleSheets();
+    m_aboutDialog = new AboutDialog(this);
+    checkDataFolder();
+    createRecorder();
+
+    m_shotTimer = new QTimer(this);
+    m_shotTimer->setSingleShot(true);
+    m_shotTimer->setInterval(DefaultShotWatchdogMs);
+    connect(m_shotTimer, &QTimer::timeout, this, &MainWindow::shotWatchdogExpired);
+    updateModeDisplay();
 }
 
-MainWindow::~MainWindow() = default;
+// The recording worker goes first: its thread finishes the appends it still holds while
+// the shot buffers and the file controller are alive.
+MainWindow::~MainWindow()
+{
+    m_rawDataSaveWorker.reset();
+}
 
 void MainWindow::setReconnectDelay(int ms)
 {
     m_reconnectTimer->setInterval(ms);
+}
+
+void MainWindow::setShotWatchdogInterval(int ms)
+{
+    m_shotTimer->setInterval(ms);
+}
+
+void MainWindow::setQuitHandler(std::function<void()> quit)
+{
+    m_quit = std::move(quit);
+}
+
+void MainWindow::quitApplication()
+{
+    if (m_quit) {
+        m_quit();
+        return;
+    }
+    // quit() would first ask every window to close, and ours asks the operator whether
+    // to quit; the application has already told the operator why it ends.
+    QCoreApplication::exit(0);
 }
 
 void MainWindow::setUnitOnline(bool online)
@@ -91,23 +144,6 @@ void MainWindow::reconnectDataPort()
     m_dataPort->connectToUnit();
 }
 
-void MainWindow::handlePacketFromBU(BUPacket* packet)
-{
-    if (!packet) {
-        return;
-    }
-    switch (packet->type()) {
-    case BUPacket::Ack:
-        qDebug("ACK");
-        break;
-    case BUPacket::Nak:
-        qDebug("NAK");
-        break;
-    default:
-        break;
-    }
-}
-
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     const auto answer = UserPrompt::question(this, tr("Quit"), tr("Are you sure you want to quit?"),
@@ -122,13 +158,37 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    checkDiskSpace();
     if (m_unitSessionStarted) {
         return;
     }
     m_unitSessionStarted = true;
     if (!StartupSwitches::noConnect()) {
-        startUnitSession();
+        // From the event loop, so the window is painted first and the session may end
+        // the application if it has to.
+        QTimer::singleShot(0, this, &MainWindow::startUnitSession);
     }
+}
+
+int MainWindow::runWithPacketsSuspended(QDialog* dialog)
+{
+    m_packetsSuspended = true;
+    const int result = dialog->exec();
+    m_packetsSuspended = false;
+    m_shotState = Idle;
+    return result;
+}
+
+void MainWindow::on_actionAdministration_triggered()
+{
+    // On acceptance the dialog writes the settings and ends the application.
+    runWithPacketsSuspended(m_adminWindow);
+}
+
+void MainWindow::on_actionAboutCVO_triggered()
+{
+    m_aboutDialog->setSystemConfig(*m_systemConfig);
+    runWithPacketsSuspended(m_aboutDialog);
 }
 
 void MainWindow::on_actionQuit_triggered()
@@ -196,6 +256,8 @@ void MainWindow::buildStatusBar()
     m_wdtCountClearButton = new QPushButton(tr("Clear"), this);
     m_wdtCountClearButton->setObjectName(QStringLiteral("wdtCountClearButton"));
     m_wdtCountClearButton->setStyleSheet(QString::fromLatin1(WdtClearButtonStyle));
+    connect(m_wdtCountClearButton, &QPushButton::clicked, this,
+            &MainWindow::onWdtCountClearButton_clicked);
 
     m_shotProgressBar = new QProgressBar(this);
     m_shotProgressBar->setObjectName(QStringLiteral("shotProgressBar"));
@@ -216,8 +278,97 @@ void MainWindow::applyStyleSheets()
     m_ui->menuBar->setStyleSheet(QString::fromLatin1(MenuBarStyle));
 }
 
-// First contact with the unit, once per process at the first show: bring up the data link.
-void MainWindow::startUnitSession()
+void MainWindow::createRecorder()
 {
-    m_dataPort->connectToUnit();
+    AppSettings settings;
+    m_fileController->setSaveLog(settings.value(QStringLiteral("saveDataTypeLog"), true).toBool());
+    m_fileController->setSaveAlarmWave(
+        settings.value(QStringLiteral("saveDataTypeAlarmWave"), true).toBool());
+    m_fileController->setSaveAllWave(
+        settings.value(QStringLiteral("saveDataTypeAllWave"), true).toBool());
+    // The buffers travel to the worker thread by pointer through queued signals.
+    qRegisterMetaType<ShotData*>("ShotData*");
+    m_rawDataSaveWorker = std::make_unique<RawDataSaveWorker>(m_fileController);
+    connect(this, &MainWindow::beginRawDataSaving, m_rawDataSaveWorker.get(),
+            &RawDataSaveWorker::createNewRawDataFile, Qt::QueuedConnection);
+    connect(this, &MainWindow::saveRawData, m_rawDataSaveWorker.get(),
+            &RawDataSaveWorker::saveRawDataIncremental, Qt::QueuedConnection);
+    connect(this, &MainWindow::shotLogRequested, m_fileController, &FileController::writeShotLog);
+    connect(m_adminWindow, &AdminWindow::saveDataTypesChanged, m_fileController,
+            [this](bool log, bool alarmWave, bool allWave) {
+                m_fileController->setSaveLog(log);
+                m_fileController->setSaveAlarmWave(alarmWave);
+                m_fileController->setSaveAllWave(allWave);
+            });
+}
+
+void MainWindow::writeLogHeader(int event)
+{
+    m_fileController->setSettingsName(m_systemConfig->name());
+    m_fileController->writeLogHeader(m_systemConfig->channelCount(),
+                                     FileController::LogEvent(event));
+}
+
+void MainWindow::on_loadReferenceButton_clicked()
+{
+    loadReferenceFile();
+}
+
+void MainWindow::on_actionOpenReferenceFile_triggered()
+{
+    loadReferenceFile();
+}
+
+void MainWindow::loadReferenceFile()
+{
+    const QString path = UserPrompt::getOpenFileName(
+        this, tr("Open Reference Wave Data File"),
+        AppSettings().value(QStringLiteral("dataPath")).toString(), tr("CVO Data File(*.csv)"));
+    if (path.isEmpty())
+        return;
+    qDebug() << "Ref file:" << path;
+    const ReferenceFileReader::Result result = ReferenceFileReader::read(path);
+    if (!result.ok()) {
+        UserPrompt::warning(this, result.title, result.text);
+        return;
+    }
+    qDebug() << "Sampling Interval=" << result.samplingInterval;
+    Q_EMIT referenceWaveformsLoaded(result.waveforms, result.samplingInterval,
+                                    QFileInfo(path).fileName());
+}
+
+// The data folder for this run: the setting when it can be written to, otherwise the
+// default folder in the home folder. The setting itself is left as it is. The file
+// controller records there, rotating its files at the configured time.
+void MainWindow::checkDataFolder()
+{
+    if (!m_fileController)
+        m_fileController = new FileController(this);
+    {
+        AppSettings settings;
+        m_fileController->setRotationTime(settings.value(QStringLiteral("rotationHour"), 0).toInt(),
+                                          settings.value(QStringLiteral("rotationMinute"), 0).toInt());
+    }
+    chooseDataFolder();
+    m_fileController->setDataFolder(m_dataFolder);
+}
+
+void MainWindow::chooseDataFolder()
+{
+    const QString configured = AppSettings().value(QStringLiteral("dataPath")).toString();
+    const QString fallback = QDir::homePath() + QStringLiteral("/CVO_DATA");
+    const QFileInfo info(configured);
+    if (!configured.isEmpty() && info.isDir() && info.isWritable()) {
+        m_dataFolder = configured;
+        return;
+    }
+    m_dataFolder = fallback;
+    QDir().mkpath(fallback);
+    // The default folder of a first start does not exist yet: nothing to warn about.
+    if (QDir::cleanPath(configured) == QDir::cleanPath(fallback) && QFileInfo(fallback).isWritable())
+        return;
+    const QString text = info.isDir()
+                             ? tr("Destination folder is not writable.\nData will be saved to \"%1\".")
+                             : tr("Destination folder is missing.\nData will be saved to \"%1\".");
+    UserPrompt::warning(this, tr("Error"), text.arg(fallback));
 }

@@ -4,8 +4,13 @@
 #include <QMainWindow>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
+class AboutDialog;
+class FileController;
+class RawDataSaveWorker;
+class AdminWindow;
 class BUPacket;
 class DataPort;
 class QActionGroup;
@@ -13,6 +18,8 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 class QTimer;
+class ShotData;
+class SystemConfig;
 
 namespace Ui {
 class mainWindow;
@@ -20,12 +27,19 @@ class mainWindow;
 
 // The operator's single window: the unit's counters and mode buttons on the left, the
 // live plot and the channel details beside them, the link indicators in the status bar.
+// It receives every packet the unit streams, keeps two shot buffers alternating so the
+// recorder can finish one shot while the next arrives, and sends the operator's commands.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
+    enum ShotState { Idle = 0, ShotInProgress = 1, Offline = 2 };
+    enum OperatingMode { MonitorMode = 0, MaintenanceMode = 1 };
+
     static constexpr int DefaultReconnectDelayMs = 2000;
+    static constexpr int DefaultShotWatchdogMs = 3000;
+    static constexpr int ResetMessageCloseMs = 5000;
     static constexpr char ApplicationVersion[] = "11.10.43";
 
     explicit MainWindow(const QStringList& arguments = QCoreApplication::arguments(),
@@ -34,15 +48,58 @@ public:
 
     // Pause between the loss of the data link and the next connection attempt.
     void setReconnectDelay(int ms);
+    // Time a shot may go without a sample packet before it is closed.
+    void setShotWatchdogInterval(int ms);
+    // How the application ends when it must (a newer firmware, a changed firmware type).
+    // Tests replace it; by default the event loop is ended.
+    void setQuitHandler(std::function<void()> quit);
+
+    // Makes a copy of the configuration the current one and shows it.
+    void applyConfiguration(const SystemConfig& config);
 
     // True while the unit counts as reachable; only then is a lost data link retried.
     bool isUnitOnline() const { return m_unitOnline; }
     void setUnitOnline(bool online);
 
+    int shotState() const { return m_shotState; }
+    int operatingMode() const { return m_operatingMode; }
+    bool packetsSuspended() const { return m_packetsSuspended; }
+    bool saveStopped() const { return m_saveStopped; }
+    const SystemConfig& systemConfig() const { return *m_systemConfig; }
+    ShotData* shotDataA() const { return m_shotDataA.get(); }
+    ShotData* shotDataB() const { return m_shotDataB.get(); }
+    ShotData* currentShot() const { return m_currentShot; }
+    // Data folder in use for this run (the setting, or the fallback when it is unusable).
+    QString dataFolder() const { return m_dataFolder; }
+    FileController* fileController() const { return m_fileController; }
+
+Q_SIGNALS:
+    // To the recording worker (queued across threads; the buffer is shared, not copied).
+    void beginRawDataSaving(ShotData* shot);
+    void saveRawData(ShotData* shot, bool final);
+    // To the plot and the channel details: a shot began, has new samples, ended.
+    void shotStarted(ShotData* shot);
+    void shotRefreshed(ShotData* shot);
+    void shotEnded(ShotData* shot);
+    // A judged shot for the daily log (the file controller writes it).
+    void shotLogRequested(ShotData* shot);
+    // Waveforms read from a recorded file, for the plot's reference waveforms.
+    void referenceWaveformsLoaded(const QList<QList<float>>& waveforms, int samplingInterval,
+                                  const QString& fileName);
+    // To the molding machine link: ask the machine around every recorded shot.
+    void machineShotStarted();
+    void machineShotEnded();
+    // To the plot, the status display and the details view.
+    void configurationApplied(const SystemConfig& config);
+    void overwriteHistoryResetRequested();
+    void moduleFlagsUpdated(const QList<bool>& flags);
+
 public Q_SLOTS:
     void connectionStatusUpdated(bool linkUp);
     void reconnectDataPort();
     void handlePacketFromBU(BUPacket* packet);
+    void transitToIdleState();
+    void checkDiskSpace();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -51,19 +108,78 @@ protected:
 private Q_SLOTS:
     void on_actionQuit_triggered();
     void on_connectButton_clicked();
+    void on_alarmButton_clicked();
+    void on_abortShotButton_clicked();
+    void on_shotNumberResetButton_clicked();
+    void on_shotCountClearButton_clicked();
+    void on_zeroResetButton_clicked();
+    void on_monitorModeButton_clicked();
+    void on_freerunButton_clicked();
+    void onWdtCountClearButton_clicked();
+    void shotWatchdogExpired();
+    void on_actionSyncBUClock_triggered();
+    void on_actionAdministration_triggered();
+    void on_actionAboutCVO_triggered();
+    void on_loadReferenceButton_clicked();
+    void on_actionOpenReferenceFile_triggered();
+    void on_debugButton_clicked() {}
+    void on_debug2Button_clicked() {}
 
 private:
+    // construction (MainWindow.cpp)
     void applyCommandLineSwitches(const QStringList& arguments);
     void groupLanguageActions();
     void createDataPort();
     void buildStatusBar();
     void applyStyleSheets();
+    void checkDataFolder();
+    void chooseDataFolder();
+    void createRecorder();
+    void loadReferenceFile();
+    void writeLogHeader(int event);
+
+    // shots and status (MainWindowShots.cpp)
+    void startShot(const BUPacket& packet);
+    void handleSamples(const BUPacket& packet);
+    void endShot(const BUPacket& packet);
+    void handleStatus(const BUPacket& packet);
+    void handleUnitReset();
+    void updateAlarmButton(quint8 statusByte);
+    void setShotButtonsEnabled(bool enabled);
+    // A shot that ends without its result still keeps every complete row received.
+    void saveRowsOfCutOffShot();
+    bool recording() const;
+
+    // the unit (MainWindowUnit.cpp)
     void startUnitSession();
+    bool loadConfigurationFromUnit(bool keepMode);
+    void applyConfigurationToView();
+    void enterOfflineState();
+    // Returns false when the application has to end.
+    bool checkFirmwareCompatibility();
+    // Sends setMode with a fresh control port; false when the port did not open or the
+    // unit refused. The reply's status byte goes to `statusByte` when given.
+    bool sendMode(quint8 mode, quint8 commandBits, quint8* statusByte = nullptr);
+    void setOperatingMode(int mode);
+    void updateModeDisplay();
+    void quitApplication();
+    // Runs a dialog that touches the unit or the configuration: packets are ignored while
+    // it is open, and the shot state starts afresh afterwards.
+    int runWithPacketsSuspended(class QDialog* dialog);
 
     std::unique_ptr<Ui::mainWindow> m_ui;
+    std::unique_ptr<SystemConfig> m_systemConfig;
+    std::unique_ptr<ShotData> m_shotDataA;
+    std::unique_ptr<ShotData> m_shotDataB;
+    ShotData* m_currentShot = nullptr;
     QActionGroup* m_languageActions = nullptr;
     DataPort* m_dataPort = nullptr;
     QTimer* m_reconnectTimer = nullptr;
+    QTimer* m_shotTimer = nullptr;
+    AdminWindow* m_adminWindow = nullptr;
+    FileController* m_fileController = nullptr;
+    std::unique_ptr<RawDataSaveWorker> m_rawDataSaveWorker;
+    AboutDialog* m_aboutDialog = nullptr;
 
     QLabel* m_dataStatusLabel = nullptr;
     QLabel* m_mmcStatusLabel = nullptr;
@@ -72,5 +188,13 @@ private:
     QProgressBar* m_shotProgressBar = nullptr;
 
     bool m_unitOnline = true;
+    bool m_packetsSuspended = false;
+    int m_shotState = Idle;
+    int m_operatingMode = MonitorMode;
+    bool m_saveStopped = false;
+    int m_packetCount = 0;
+    quint8 m_focusChannel = 0;
+    QString m_dataFolder;
     bool m_unitSessionStarted = false;
+    std::function<void()> m_quit;
 };

@@ -21,6 +21,7 @@ ShotData::ShotData()
 {
     for (int i = 0; i < DefaultChannelCount; ++i)
         m_channels.append(new ChannelShotData);
+    m_channelCount = DefaultChannelCount;
 }
 
 ShotData::~ShotData()
@@ -34,29 +35,32 @@ void ShotData::configure(const SystemConfig& config)
     m_moduleCount = quint8(config.moduleCount());
     m_samplingInterval = config.samplingInterval();
     m_period = config.period();
-    qDeleteAll(m_channels);
-    m_channels.clear();
     m_moduleNames.clear();
+    int index = 0;
     for (int m = 0; m < config.moduleCount(); ++m) {
         const ModuleConfigBase* module = config.module(m);
         m_moduleNames.append(module->moduleLabel());
-        for (int c = 0; c < module->channelCount(); ++c) {
+        for (int c = 0; c < module->channelCount(); ++c, ++index) {
+            if (index == m_channels.size())
+                m_channels.append(new ChannelShotData);
             const ChannelConfig* source = module->channel(c);
-            auto* channel = new ChannelShotData;
+            ChannelShotData* channel = m_channels[index];
+            channel->clear();
+            channel->setResults(0, 0, 0, 0, 0, 0, 0, 0);
             channel->setEnabled(source->enabled());
             channel->setScale(source->valueScale());
             channel->setUnitCode(source->unitCode());
             channel->setName(source->displayTitle());
-            m_channels.append(channel);
         }
     }
+    m_channelCount = index;
 }
 
 void ShotData::clear()
 {
     QMutexLocker lock(&m_lock);
-    for (ChannelShotData* channel : std::as_const(m_channels))
-        channel->clear();
+    for (int i = 0; i < m_channelCount; ++i)
+        m_channels[i]->clear();
     m_surplusReported = false;
 }
 
@@ -70,6 +74,7 @@ void ShotData::begin(const BUPacket& packet)
     m_shotTime = shotDateTime(p.time);
     m_elapsedMs = p.elapsedMs;
     m_surplusReported = false;
+    ++m_sequence;
 }
 
 template <typename Visit>
@@ -81,11 +86,11 @@ void ShotData::walkChannels(const BUPacket& packet, Visit visit)
         const BUPayload::ModuleSamples& block = p.modules[m];
         const int channels = ModuleTypeCode::channelCount(block.moduleTypeCode);
         for (int c = 0; c < channels; ++c, ++index) {
-            if (index < m_channels.size())
+            if (index < m_channelCount)
                 visit(m_channels[index], block.values[c]);
         }
     }
-    if (index > m_channels.size())
+    if (index > m_channelCount)
         reportSurplusChannels(index);
 }
 
@@ -97,7 +102,7 @@ void ShotData::reportSurplusChannels(int total)
         return;
     m_surplusReported = true;
     qWarning() << "The unit sends" << total << "channels but the configuration has"
-               << m_channels.size() << "- the extra values are ignored.";
+               << m_channelCount << "- the extra values are ignored.";
 }
 
 void ShotData::appendShotSamples(const BUPacket& packet)
@@ -137,7 +142,7 @@ void ShotData::finish(const BUPacket& packet)
         const BUPayload::ModuleResult& block = p.modules[m];
         const int channels = ModuleTypeCode::channelCount(block.moduleTypeCode);
         for (int c = 0; c < channels; ++c, ++index) {
-            if (index >= m_channels.size())
+            if (index >= m_channelCount)
                 continue;
             ChannelShotData* channel = m_channels[index];
             const double scale = channel->scale();
@@ -149,20 +154,26 @@ void ShotData::finish(const BUPacket& packet)
                                 quint16(block.d[c]), quint16(block.e[c]), slope);
         }
     }
-    if (index > m_channels.size())
+    if (index > m_channelCount)
         reportSurplusChannels(index);
 }
 
 int ShotData::channelCount() const
 {
     QMutexLocker lock(&m_lock);
-    return int(m_channels.size());
+    return m_channelCount;
 }
 
 ChannelShotData* ShotData::channel(int index) const
 {
     QMutexLocker lock(&m_lock);
-    return index >= 0 && index < m_channels.size() ? m_channels[index] : nullptr;
+    return index >= 0 && index < m_channelCount ? m_channels[index] : nullptr;
+}
+
+quint64 ShotData::sequence() const
+{
+    QMutexLocker lock(&m_lock);
+    return m_sequence;
 }
 
 quint8 ShotData::moduleCount() const
@@ -210,8 +221,8 @@ quint8 ShotData::observationPeriod() const
 bool ShotData::isNG() const
 {
     QMutexLocker lock(&m_lock);
-    for (const ChannelShotData* channel : m_channels)
-        if (channel->resultFlags() != 0)
+    for (int i = 0; i < m_channelCount; ++i)
+        if (m_channels[i]->resultFlags() != 0)
             return true;
     return false;
 }

@@ -13,6 +13,10 @@ class SystemConfig;
 // One molding shot as it arrives from the unit. The main window owns two and fills
 // them in turn, so the recorder can still write one while the next shot fills the other.
 // Locks are taken ShotData first, then one channel at a time.
+//
+// Channel objects live as long as the buffer: reshaping it for another configuration
+// reuses them (and adds more when needed), so a reader on another thread that still holds
+// a channel never holds a deleted one.
 class ShotData
 {
 public:
@@ -43,6 +47,9 @@ public:
     quint32 elapsedSinceLastShot() const;
     quint8 samplingInterval() const;
     quint8 observationPeriod() const;
+    // Counts the shots begun in this buffer, so a reader can tell a new shot from the one
+    // it was writing.
+    quint64 sequence() const;
     // True when the shot has a channel with any result flag set.
     bool isNG() const;
 
@@ -55,7 +62,9 @@ private:
     void reportSurplusChannels(int total);
 
     quint8 m_moduleCount = 0;
-    QList<ChannelShotData*> m_channels;
+    QList<ChannelShotData*> m_channels; // all ever made; the first m_channelCount are in use
+    int m_channelCount = 0;
+    quint64 m_sequence = 0;
     QStringList m_moduleNames;
     qint32 m_shotNumber = 0;
     QDateTime m_shotTime;

@@ -1,6 +1,7 @@
 #include "UserPrompt.h"
 
 #include <QFileDialog>
+#include <QTimer>
 
 namespace {
 
@@ -16,8 +17,20 @@ UserPrompt::FileHandler& fileHandler()
     return handler;
 }
 
+QMessageBox::StandardButton showSelfClosingBox(const UserPrompt::Message& m)
+{
+    QMessageBox box(QMessageBox::Critical, m.title, m.text, m.buttons, m.parent);
+    if (m.defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(m.defaultButton);
+    QTimer::singleShot(m.autoCloseMs, &box, &QMessageBox::accept);
+    box.exec();
+    return QMessageBox::Ok;
+}
+
 QMessageBox::StandardButton showMessageBox(const UserPrompt::Message& m)
 {
+    if (m.autoCloseMs > 0)
+        return showSelfClosingBox(m);
     switch (m.kind) {
     case UserPrompt::MessageKind::Question:
         return QMessageBox::question(m.parent, m.title, m.text, m.buttons, m.defaultButton);
@@ -31,8 +44,29 @@ QMessageBox::StandardButton showMessageBox(const UserPrompt::Message& m)
     return QMessageBox::critical(m.parent, m.title, m.text, m.buttons, m.defaultButton);
 }
 
+// The static QFileDialog functions know neither a label nor a default suffix.
+QString showConfiguredFileDialog(const UserPrompt::FileRequest& r)
+{
+    QFileDialog dialog(r.parent, r.caption, r.directory, r.filter);
+    if (r.kind == UserPrompt::FileKind::SaveFileName) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    } else {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (!r.label.isEmpty())
+        dialog.setLabelText(QFileDialog::FileName, r.label);
+    dialog.setDefaultSuffix(r.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.selectedFiles().value(0);
+}
+
 QString showFileDialog(const UserPrompt::FileRequest& r)
 {
+    if (r.kind != UserPrompt::FileKind::ExistingDirectory &&
+        (!r.label.isEmpty() || !r.defaultSuffix.isEmpty()))
+        return showConfiguredFileDialog(r);
     switch (r.kind) {
     case UserPrompt::FileKind::OpenFileName:
         return QFileDialog::getOpenFileName(r.parent, r.caption, r.directory, r.filter);
@@ -62,6 +96,13 @@ QMessageBox::StandardButton UserPrompt::question(QWidget* parent, const QString&
                                                  QMessageBox::StandardButton defaultButton)
 {
     return ask({MessageKind::Question, parent, title, text, buttons, defaultButton});
+}
+
+QMessageBox::StandardButton UserPrompt::timedCritical(QWidget* parent, const QString& title,
+                                                      const QString& text, int autoCloseMs)
+{
+    return ask({MessageKind::Critical, parent, title, text, QMessageBox::Ok, QMessageBox::NoButton,
+                autoCloseMs});
 }
 
 QMessageBox::StandardButton UserPrompt::information(QWidget* parent, const QString& title,
@@ -104,6 +145,11 @@ QString UserPrompt::getExistingDirectory(QWidget* parent, const QString& caption
                                          const QString& directory)
 {
     return askFile({FileKind::ExistingDirectory, parent, caption, directory, QString()});
+}
+
+QString UserPrompt::getFileName(const FileRequest& request)
+{
+    return askFile(request);
 }
 
 QMessageBox::StandardButton UserPrompt::ask(const Message& message)

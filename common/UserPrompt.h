@@ -46,6 +46,8 @@ public:
         QString text;
         QMessageBox::StandardButtons buttons;
         QMessageBox::StandardButton defaultButton;
+        // When positive, the box closes itself (as accepted) after this many milliseconds.
+        int autoCloseMs = 0;
     };
 
     struct FileRequest
@@ -55,6 +57,10 @@ public:
         QString caption;
         QString directory;
         QString filter; // empty for ExistingDirectory
+        // The text beside the file name field; empty keeps the dialog's own.
+        QString label = {};
+        // Added by the dialog to a file name typed without a suffix ("xml").
+        QString defaultSuffix = {};
     };
 
     // Returns the button the user chose, as the QMessageBox static functions do.
@@ -82,6 +88,10 @@ public:
              QMessageBox::StandardButtons buttons = QMessageBox::Ok,
              QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
+    // A critical message with an OK button that closes itself after `autoCloseMs`.
+    static QMessageBox::StandardButton timedCritical(QWidget* parent, const QString& title,
+                                                     const QString& text, int autoCloseMs);
+
     static QString getOpenFileName(QWidget* parent, const QString& caption,
                                    const QString& directory = QString(),
                                    const QString& filter = QString());
@@ -90,6 +100,9 @@ public:
                                    const QString& filter = QString());
     static QString getExistingDirectory(QWidget* parent, const QString& caption,
                                         const QString& directory = QString());
+    // A file dialog using every field of the request, for callers that need a label or
+    // a default suffix. Open requests accept existing files only.
+    static QString getFileName(const FileRequest& request);
 
 private:
     static QMessageBox::StandardButton ask(const Message& message);

@@ -8,6 +8,8 @@
 
 class ModuleConfigBase;
 class QDataStream;
+class QDomDocument;
+class QDomElement;
 
 // Measurement scale and editor limits of a channel, set by its module kind.
 struct ChannelScale
@@ -39,6 +41,9 @@ public:
     };
 
     explicit ChannelConfig(ModuleConfigBase* module = nullptr);
+    // A channel element of a mold settings file; hasError() tells whether it held
+    // everything required.
+    ChannelConfig(ModuleConfigBase* module, const QDomElement& element);
     ChannelConfig(const ChannelConfig&) = default;
     ChannelConfig& operator=(const ChannelConfig&) = default;
     virtual ~ChannelConfig() = default;
@@ -109,6 +114,13 @@ public:
     // One channel record of a module block in the given layout.
     void writeTo(QDataStream& stream, WireFormat::ChannelLayout layout) const;
     void readFromUnit(QDataStream& stream, WireFormat::ChannelLayout layout);
+
+    // The channel element of a mold settings file; the module adds the channel's id.
+    QDomElement toElement(QDomDocument& document) const;
+    // Takes the monitoring settings and title of a channel element, keeping scale, unit
+    // and fixed title, which follow from the module. False, with hasError set, when a
+    // required element or number is missing; the channel is then only partly read.
+    bool readFromElement(const QDomElement& element);
 
 private:
     Zone* zoneFor(int zoneId);

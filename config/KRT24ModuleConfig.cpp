@@ -1,15 +1,95 @@
 #include "KRT24ModuleConfig.h"
 
+#include "MoldSettingsXml.h"
 #include "WireFormat.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
+#include <QDomDocument>
+
+using namespace MoldSettingsXml;
 
 const ChannelScale KRT24ModuleConfig::Scale{0.1, 1.0, 2, 4000, 48000};
+
+namespace {
+
+const QString SensorParams = QStringLiteral("sensorparams");
+const QString Channel = QStringLiteral("channel");
+const QString PinType = QStringLiteral("pintype");
+const QString Rating = QStringLiteral("rating");
+const QString Factor = QStringLiteral("factor");
+const QString Distortion = QStringLiteral("distortion");
+const QString Radius = QStringLiteral("radius");
+const QString Width = QStringLiteral("width");
+const QString Height = QStringLiteral("height");
+const QString AreaSize = QStringLiteral("areasize");
+const QString Enabled = QStringLiteral("enabled");
+
+QDomElement sensorElement(QDomDocument& document, int channel, const PressureSensorParams& p)
+{
+    QDomElement e = document.createElement(SensorParams);
+    e.setAttribute(Channel, channel);
+    e.setAttribute(PinType, p.pinType);
+    e.setAttribute(Rating, p.rating);
+    e.setAttribute(Factor, QString(QChar::fromLatin1(p.factor)));
+    e.setAttribute(Distortion, p.distortion);
+    e.setAttribute(Radius, PressureSensorParams::toHundredths(p.radius));
+    e.setAttribute(Width, PressureSensorParams::toHundredths(p.width));
+    e.setAttribute(Height, PressureSensorParams::toHundredths(p.height));
+    e.setAttribute(AreaSize, PressureSensorParams::toTenThousandths(p.area));
+    return e;
+}
+
+bool isPresent(const QDomElement& e, const QString& name)
+{
+    return !e.attribute(name).isEmpty();
+}
+
+// A dimension in 0.01 mm. One that is present but no number of the unit's range keeps
+// the default, like a missing one: a made-up size would be sent to the unit unnoticed.
+void readHundredths(const QDomElement& e, const QString& name, float& millimetres)
+{
+    quint16 hundredths = 0;
+    if (readInteger(e, name, hundredths))
+        millimetres = float(hundredths / 100.0);
+}
+
+// Missing attributes keep the default; present but unusable ones fall back to it.
+PressureSensorParams readSensor(const QDomElement& e)
+{
+    PressureSensorParams p;
+    if (isPresent(e, PinType) && !readInteger(e, PinType, p.pinType))
+        p.pinType = 0;
+    if (isPresent(e, Rating) && (!readInteger(e, Rating, p.rating) || p.rating > 15))
+        p.rating = 2;
+    if (isPresent(e, Factor)) {
+        const QString factor = e.attribute(Factor);
+        p.factor =
+            factor.size() == 1 && factor.at(0).unicode() <= 0xFF ? factor.at(0).toLatin1() : 'A';
+    }
+    if (isPresent(e, Distortion) &&
+        (!readInteger(e, Distortion, p.distortion) || p.distortion >= 10000))
+        p.distortion = 4000;
+    readHundredths(e, Radius, p.radius);
+    readHundredths(e, Width, p.width);
+    readHundredths(e, Height, p.height);
+    quint32 area = 0;
+    if (readInteger(e, AreaSize, area))
+        p.area = area / 10000.0;
+    return p;
+}
+
+} // namespace
 
 KRT24ModuleConfig::KRT24ModuleConfig(SystemConfig* parent) : ModuleConfigBase(parent, 8)
 {
     setAllChannelScales(Scale);
+}
+
+KRT24ModuleConfig::KRT24ModuleConfig(SystemConfig* parent, const QDomElement& element)
+    : KRT24ModuleConfig(parent)
+{
+    readFromElement(element);
 }
 
 std::unique_ptr<ModuleConfigBase> KRT24ModuleConfig::clone() const
@@ -69,4 +149,37 @@ void KRT24ModuleConfig::readSpecificFromUnit(QDataStream& stream)
 int KRT24ModuleConfig::specificReplySize() const
 {
     return int(m_sensors.size()) * PressureSensorParams::RecordSize + 2;
+}
+
+void KRT24ModuleConfig::appendSpecificElement(QDomDocument& document, QDomElement& module) const
+{
+    QDomElement specific = appendElement(document, module, QStringLiteral("krt24specific"));
+    for (size_t channel = 0; channel < m_sensors.size(); ++channel)
+        specific.appendChild(sensorElement(document, int(channel), m_sensors[channel]));
+    appendElement(document, specific, QStringLiteral("pseudoresister"))
+        .setAttribute(Enabled, boolText(m_pseudoResister));
+    appendElement(document, specific, QStringLiteral("daoutputdisabled"))
+        .setAttribute(Enabled, boolText(m_daOutputDisabled));
+}
+
+// The eight sensors are taken together or not at all, in document order; the channel
+// attribute is only checked. The two switches count only in a complete block.
+void KRT24ModuleConfig::readSpecificFromElement(const QDomElement& module)
+{
+    const QDomElement specific = module.firstChildElement(QStringLiteral("krt24specific"));
+    const QList<QDomElement> elements = childElements(specific, SensorParams);
+    if (elements.size() != qsizetype(m_sensors.size()))
+        return;
+    std::array<PressureSensorParams, 8> sensors;
+    for (size_t i = 0; i < sensors.size(); ++i) {
+        int channel = -1;
+        if (!readInteger(elements[qsizetype(i)], Channel, channel) || channel < 0 || channel > 8)
+            return;
+        sensors[i] = readSensor(elements[qsizetype(i)]);
+    }
+    m_sensors = sensors;
+    setPseudoResister(
+        isTrue(specific.firstChildElement(QStringLiteral("pseudoresister")), Enabled));
+    m_daOutputDisabled =
+        isTrue(specific.firstChildElement(QStringLiteral("daoutputdisabled")), Enabled);
 }

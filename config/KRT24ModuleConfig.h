@@ -16,6 +16,9 @@ public:
     static constexpr int PseudoResisterChannels[2] = {3, 7};
 
     explicit KRT24ModuleConfig(SystemConfig* parent = nullptr);
+    // A module element of a mold settings file; hasError() tells whether the common part
+    // was complete.
+    KRT24ModuleConfig(SystemConfig* parent, const QDomElement& element);
 
     std::unique_ptr<ModuleConfigBase> clone() const override;
     bool equalsWithSpecific(const ModuleConfigBase& other) const override;
@@ -43,6 +46,8 @@ protected:
     void writeSpecificTo(QDataStream& stream) const override;
     void readSpecificFromUnit(QDataStream& stream) override;
     int specificReplySize() const override;
+    void appendSpecificElement(QDomDocument& document, QDomElement& module) const override;
+    void readSpecificFromElement(const QDomElement& module) override;
 
 private:
     std::array<PressureSensorParams, 8> m_sensors;

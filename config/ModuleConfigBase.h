@@ -9,6 +9,8 @@
 
 class QByteArray;
 class QDataStream;
+class QDomDocument;
+class QDomElement;
 class SystemConfig;
 
 // One plug-in module of the unit: title, identifier, enabled flag and its channels,
@@ -46,6 +48,10 @@ public:
     // shorter than its layout is applied with the missing fields as zero. True only for a reply of
     // this kind that held every field.
     bool readFromUnit(const QByteArray& payload);
+
+    // The module element of a mold settings file: type, identifier, enabled flag, title,
+    // the channels with their ids, then the kind's own element.
+    QDomElement toElement(QDomDocument& document) const;
 
     virtual int typeCode() const = 0;
     virtual QString typeName() const = 0;
@@ -99,7 +105,18 @@ protected:
     // Bytes of the kind's part in a reply.
     virtual int specificReplySize() const = 0;
 
+    // Reads a module element of a mold settings file over this freshly built module. The
+    // common part alone decides hasError; the kind's own element is optional and at worst
+    // leaves the kind's defaults.
+    void readFromElement(const QDomElement& element);
+    // The kind's part of the module element, after the channels.
+    virtual void appendSpecificElement(QDomDocument& document, QDomElement& module) const = 0;
+    virtual void readSpecificFromElement(const QDomElement& module) = 0;
+
 private:
+    bool readCommonFromElement(const QDomElement& element);
+    bool readChannelsFromElement(const QDomElement& element);
+
     QString m_title;
     bool m_enabled = true;
     quint32 m_identifier = 0;

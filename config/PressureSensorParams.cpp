@@ -17,12 +17,14 @@ template <typename T> T clampedInteger(double value)
     return T(std::min(std::trunc(value), double(std::numeric_limits<T>::max())));
 }
 
-quint16 hundredths(float millimetres)
+} // namespace
+
+quint16 PressureSensorParams::toHundredths(float millimetres)
 {
     return clampedInteger<quint16>((double(millimetres) + 0.005) * 100.0);
 }
 
-quint32 tenThousandths(double squareMillimetres)
+quint32 PressureSensorParams::toTenThousandths(double squareMillimetres)
 {
     double units = std::trunc(squareMillimetres * 10000.0);
     // The product can land just below the whole number the area stands for (12.3456
@@ -32,8 +34,6 @@ quint32 tenThousandths(double squareMillimetres)
         units += 1.0;
     return clampedInteger<quint32>(units);
 }
-
-} // namespace
 
 QString PressureSensorParams::sensorCodeText() const
 {
@@ -45,8 +45,8 @@ QString PressureSensorParams::sensorCodeText() const
 void PressureSensorParams::writeTo(QDataStream& s) const
 {
     s << quint8(((pinType & 0x0F) << 4) | (rating & 0x0F)) << quint8(factor) << quint16(0)
-      << distortion << hundredths(radius) << hundredths(width) << hundredths(height)
-      << tenThousandths(area);
+      << distortion << toHundredths(radius) << toHundredths(width) << toHundredths(height)
+      << toTenThousandths(area);
 }
 
 void PressureSensorParams::readFrom(QDataStream& s)

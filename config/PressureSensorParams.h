@@ -24,6 +24,11 @@ struct PressureSensorParams
     // four digits and the factor, for example "24000A".
     QString sensorCodeText() const;
 
+    // Dimensions in whole 0.01 mm and the area in whole 0.0001 mm², as the unit and the
+    // mold settings file carry them. Values that do not fit give 0 or the largest value.
+    static quint16 toHundredths(float millimetres);
+    static quint32 toTenThousandths(double squareMillimetres);
+
     // The 16-byte record of the module block: dimensions in 0.01 mm, area in 0.0001 mm².
     void writeTo(QDataStream& stream) const;
     void readFrom(QDataStream& stream);

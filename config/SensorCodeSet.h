@@ -5,6 +5,8 @@
 #include <array>
 
 class QDataStream;
+class QDomDocument;
+class QDomElement;
 
 // The sensor sensitivity codes of a four-channel module, addressed by channel and, for
 // the editors, by position in the kind's code list.
@@ -25,6 +27,12 @@ public:
 
     void writeTo(QDataStream& stream) const;
     void readFrom(QDataStream& stream);
+
+    // Four `sensitivity` elements [channel, value] below a module's own element.
+    void appendElements(QDomDocument& document, QDomElement& parent) const;
+    // Takes the codes only when there are exactly four elements, each naming a channel
+    // 0..3 and a code of exactly two Latin-1 letters; otherwise false and the codes stay.
+    bool readElements(const QDomElement& parent);
 
 private:
     static bool isChannel(int channel) { return channel >= 0 && channel < 4; }

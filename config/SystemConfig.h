@@ -9,6 +9,8 @@
 
 class QByteArray;
 class QDataStream;
+class QDomDocument;
+class QDomElement;
 
 // Where a channel lies: its module's index and its index within that module.
 struct ChannelLocation
@@ -48,6 +50,11 @@ public:
     SystemConfig& operator=(SystemConfig&& other) noexcept;
     virtual ~SystemConfig();
 
+    // A configuration read from the `mold` element of a mold settings file. Flags start
+    // clear; hasError() stays true unless the system part and every module were read.
+    // The name is not in the file: the loader gives it the file's base name.
+    explicit SystemConfig(const QDomElement& mold);
+
     // A configuration built from a SystemConfigData reply (the payload, starting with the
     // access byte); see readFromUnit. `complete`, when given, tells whether the reply
     // held every field.
@@ -67,6 +74,8 @@ public:
     // not compared.
     virtual bool equals(const SystemConfig& other) const;
     virtual bool differs(const SystemConfig& other) const { return !equals(other); }
+    // The `mold` element of a mold settings file: the system settings, then every module.
+    virtual QDomElement toElement(QDomDocument& document) const;
 
     // Index of the new module, or -1 when eleven modules are present or the code's kind
     // has no module class.
@@ -138,6 +147,8 @@ public:
 
 private:
     void copySettingsFrom(const SystemConfig& other);
+    bool readSettingsFromElement(const QDomElement& system);
+    bool readModulesFromElement(const QDomElement& mold);
     void adoptModules();
 
     quint8 m_period = 10;

@@ -13,6 +13,9 @@ public:
 
     // Channels 1 and 2 start as charge inputs, 3 and 4 as voltage inputs.
     explicit ZRAModuleConfig(SystemConfig* parent = nullptr);
+    // A module element of a mold settings file; hasError() tells whether the common part
+    // was complete.
+    ZRAModuleConfig(SystemConfig* parent, const QDomElement& element);
 
     std::unique_ptr<ModuleConfigBase> clone() const override;
     bool equalsWithSpecific(const ModuleConfigBase& other) const override;
@@ -33,4 +36,6 @@ protected:
     void writeSpecificTo(QDataStream& stream) const override;
     void readSpecificFromUnit(QDataStream& stream) override;
     int specificReplySize() const override { return 0; }
+    void appendSpecificElement(QDomDocument& document, QDomElement& module) const override;
+    void readSpecificFromElement(const QDomElement& module) override;
 };

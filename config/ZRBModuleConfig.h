@@ -19,6 +19,9 @@ public:
     };
 
     explicit ZRBModuleConfig(SystemConfig* parent = nullptr);
+    // A module element of a mold settings file; hasError() tells whether the common part
+    // was complete.
+    ZRBModuleConfig(SystemConfig* parent, const QDomElement& element);
 
     std::unique_ptr<ModuleConfigBase> clone() const override;
     bool equalsWithSpecific(const ModuleConfigBase& other) const override;
@@ -50,6 +53,8 @@ protected:
     void writeSpecificTo(QDataStream& stream) const override;
     void readSpecificFromUnit(QDataStream& stream) override;
     int specificReplySize() const override { return 12; }
+    void appendSpecificElement(QDomDocument& document, QDomElement& module) const override;
+    void readSpecificFromElement(const QDomElement& module) override;
 
 private:
     SensorCodeSet m_sensorCodes;

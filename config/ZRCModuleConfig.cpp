@@ -1,7 +1,10 @@
 #include "ZRCModuleConfig.h"
 
+#include "MoldSettingsXml.h"
 #include "SensorCodeList.h"
 #include "WireFormat.h"
+
+#include <QDomDocument>
 
 const ChannelScale ZRCModuleConfig::Scale{0.1, 1.0, 2, 200, 24000};
 
@@ -10,6 +13,12 @@ ZRCModuleConfig::ZRCModuleConfig(SystemConfig* parent)
       m_sensorCodes(SensorCodeList::zrcCodes(), SensorCodeList::code('E', 'A'))
 {
     setAllChannelScales(Scale);
+}
+
+ZRCModuleConfig::ZRCModuleConfig(SystemConfig* parent, const QDomElement& element)
+    : ZRCModuleConfig(parent)
+{
+    readFromElement(element);
 }
 
 std::unique_ptr<ModuleConfigBase> ZRCModuleConfig::clone() const
@@ -42,4 +51,16 @@ void ZRCModuleConfig::writeSpecificTo(QDataStream& stream) const
 void ZRCModuleConfig::readSpecificFromUnit(QDataStream& stream)
 {
     m_sensorCodes.readFrom(stream);
+}
+
+void ZRCModuleConfig::appendSpecificElement(QDomDocument& document, QDomElement& module) const
+{
+    QDomElement specific =
+        MoldSettingsXml::appendElement(document, module, QStringLiteral("zrcspecific"));
+    m_sensorCodes.appendElements(document, specific);
+}
+
+void ZRCModuleConfig::readSpecificFromElement(const QDomElement& module)
+{
+    m_sensorCodes.readElements(module.firstChildElement(QStringLiteral("zrcspecific")));
 }

@@ -11,6 +11,9 @@ public:
     static const ChannelScale Scale;
 
     explicit ZRCModuleConfig(SystemConfig* parent = nullptr);
+    // A module element of a mold settings file; hasError() tells whether the common part
+    // was complete.
+    ZRCModuleConfig(SystemConfig* parent, const QDomElement& element);
 
     std::unique_ptr<ModuleConfigBase> clone() const override;
     bool equalsWithSpecific(const ModuleConfigBase& other) const override;
@@ -33,6 +36,8 @@ protected:
     void writeSpecificTo(QDataStream& stream) const override;
     void readSpecificFromUnit(QDataStream& stream) override;
     int specificReplySize() const override { return 8; }
+    void appendSpecificElement(QDomDocument& document, QDomElement& module) const override;
+    void readSpecificFromElement(const QDomElement& module) override;
 
 private:
     SensorCodeSet m_sensorCodes;

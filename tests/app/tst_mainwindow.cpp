@@ -113,6 +113,8 @@ private Q_SLOTS:
 private:
     // Shown and pointed at the stand-in through the settings store, as at a real start.
     std::unique_ptr<MainWindow> startWindow(const UnitStandIn& unit, const QStringList& switches);
+    // Started without the unit session (which needs the command port too), then "CONNECT".
+    std::unique_ptr<MainWindow> startConnectedWindow(const UnitStandIn& unit);
 
     QList<UserPrompt::Message> m_prompts;
     QMessageBox::StandardButton m_answer = QMessageBox::No;
@@ -148,6 +150,14 @@ std::unique_ptr<MainWindow> TestMainWindow::startWindow(const UnitStandIn& unit,
     return window;
 }
 
+std::unique_ptr<MainWindow> TestMainWindow::startConnectedWindow(const UnitStandIn& unit)
+{
+    auto window = startWindow(unit, {"-n"});
+    if (window)
+        QTest::mouseClick(window->findChild<QPushButton*>("connectButton"), Qt::LeftButton);
+    return window;
+}
+
 void TestMainWindow::formCarriesTheNamesTextsAndShortcuts()
 {
     MainWindow w({"cvo-manager", "-n"});
@@ -176,7 +186,7 @@ void TestMainWindow::formCarriesTheNamesTextsAndShortcuts()
     }
     const QList<QPair<QString, QString>> labels = {
         {"shotNumber", "0"},        {"shotCountOK", "0"},      {"shotCountNG", "0"},
-        {"modeIndicatorLabel", ""}, {"diskStatusLabel", ""},   {"dataStatusLabel", "Data"},
+        {"modeIndicatorLabel", "MONITOR MODE"}, {"diskStatusLabel", ""},   {"dataStatusLabel", "Data"},
         {"mmcStatusLabel", "Mmc"},  {"wdtCountLabel", "WDT:0"}};
     for (const auto& [name, text] : labels) {
         auto* label = w.findChild<QLabel*>(name);
@@ -303,7 +313,7 @@ void TestMainWindow::noConnectStartMakesNoAttemptUntilConnectIsClicked()
 void TestMainWindow::lostLinkIsRetriedUntilTheUnitListensAgain()
 {
     UnitStandIn unit(2);
-    auto window = startWindow(unit, {});
+    auto window = startConnectedWindow(unit);
     QVERIFY(window);
     QTRY_COMPARE_WITH_TIMEOUT(dataLabel(*window)->styleSheet(), LinkUp, TimeoutMs);
     QCOMPARE(unit.connections(), 1);
@@ -325,7 +335,7 @@ void TestMainWindow::lostLinkIsRetriedUntilTheUnitListensAgain()
 void TestMainWindow::offlineUnitIsNotRetried()
 {
     UnitStandIn unit(3);
-    auto window = startWindow(unit, {});
+    auto window = startConnectedWindow(unit);
     QVERIFY(window);
     QTRY_COMPARE_WITH_TIMEOUT(dataLabel(*window)->styleSheet(), LinkUp, TimeoutMs);
 
@@ -341,7 +351,7 @@ void TestMainWindow::offlineUnitIsNotRetried()
 void TestMainWindow::retryIsScheduledOnceAndCancelledByLinkUp()
 {
     UnitStandIn unit(4);
-    auto window = startWindow(unit, {});
+    auto window = startConnectedWindow(unit);
     QVERIFY(window);
     QTRY_COMPARE_WITH_TIMEOUT(dataLabel(*window)->styleSheet(), LinkUp, TimeoutMs);
     auto* port = window->findChild<DataPort*>();
@@ -367,7 +377,7 @@ void TestMainWindow::retryIsScheduledOnceAndCancelledByLinkUp()
 void TestMainWindow::ackAndNakFromTheUnitAreLogged()
 {
     UnitStandIn unit(5);
-    auto window = startWindow(unit, {});
+    auto window = startConnectedWindow(unit);
     QVERIFY(window);
     QTRY_COMPARE_WITH_TIMEOUT(unit.connections(), 1, TimeoutMs);
 

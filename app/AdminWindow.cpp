@@ -1,0 +1,199 @@
+#include "AdminWindow.h"
+
+#include "AppSettings.h"
+#include "UserPrompt.h"
+#include "ui_AdminWindow.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QFileInfo>
+#include <QSerialPortInfo>
+#include <QShowEvent>
+#include <QSignalBlocker>
+
+namespace {
+
+const QString MissingPortMark = QStringLiteral("* ");
+
+} // namespace
+
+AdminWindow::AdminWindow(QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::AdminWindow>()),
+      m_quit([] { QCoreApplication::exit(0); }), m_portList(&AdminWindow::systemSerialPorts)
+{
+    m_ui->setupUi(this);
+    for (QSpinBox* box : {m_ui->ip1, m_ui->ip2, m_ui->ip3, m_ui->ip4}) {
+        connect(box, &QSpinBox::valueChanged, this, &AdminWindow::updateDeviceAddress);
+    }
+}
+
+AdminWindow::~AdminWindow() = default;
+
+void AdminWindow::setQuitHandler(QuitHandler handler)
+{
+    m_quit = std::move(handler);
+}
+
+void AdminWindow::setPortListSource(PortListSource source)
+{
+    m_portList = std::move(source);
+}
+
+void AdminWindow::showEvent(QShowEvent* event)
+{
+    // A spontaneous show is the window system restoring an open dialog: the operator's
+    // unsaved edits must survive it.
+    if (!event->spontaneous()) {
+        loadSettings();
+    }
+    QDialog::showEvent(event);
+}
+
+void AdminWindow::loadSettings()
+{
+    const AppSettings settings;
+    loadDeviceAddress(settings);
+    m_ui->dataPathEdit->setText(settings.value(QStringLiteral("dataPath")).toString());
+    m_ui->settingsPathEdit->setText(settings.value(QStringLiteral("settingsPath")).toString());
+    m_ui->hour->setValue(settings.value(QStringLiteral("rotationHour")).toInt());
+    m_ui->minute->setValue(settings.value(QStringLiteral("rotationMinute")).toInt());
+    loadSerialPorts(settings.value(QStringLiteral("moldMachineSerialPort")).toString());
+    m_ui->LogCheckBox->setChecked(settings.value(QStringLiteral("saveDataTypeLog"), true).toBool());
+    m_ui->AlarmWaveCheckBox->setChecked(
+        settings.value(QStringLiteral("saveDataTypeAlarmWave"), true).toBool());
+    m_ui->AllWaveCheckBox->setChecked(
+        settings.value(QStringLiteral("saveDataTypeAllWave"), true).toBool());
+    emitSaveDataTypes();
+}
+
+void AdminWindow::loadDeviceAddress(const AppSettings& settings)
+{
+    const quint32 stored = settings.deviceAddress().toIPv4Address();
+    const QList<QSpinBox*> boxes = {m_ui->ip1, m_ui->ip2, m_ui->ip3, m_ui->ip4};
+    for (int i = 0; i < boxes.size(); ++i) {
+        const QSignalBlocker blocker(boxes.at(i));
+        boxes.at(i)->setValue(int((stored >> (8 * (3 - i))) & 0xFF));
+    }
+    // Taken from the boxes rather than the store: a first byte of 0 shows as 1, and what
+    // is saved must be what the operator saw.
+    updateDeviceAddress();
+}
+
+void AdminWindow::updateDeviceAddress()
+{
+    m_deviceAddress = (quint32(m_ui->ip1->value()) << 24) | (quint32(m_ui->ip2->value()) << 16) |
+                      (quint32(m_ui->ip3->value()) << 8) | quint32(m_ui->ip4->value());
+}
+
+void AdminWindow::loadSerialPorts(const QString& storedPort)
+{
+    QComboBox* combo = m_ui->serialPortComboBox;
+    combo->clear();
+    combo->addItems(m_portList());
+    const int present = combo->findText(storedPort, Qt::MatchExactly);
+    if (present >= 0) {
+        combo->setCurrentIndex(present);
+    } else if (!storedPort.isEmpty()) {
+        // Kept selectable and marked, so that an adapter that is merely unplugged now
+        // is not silently replaced by another port.
+        combo->addItem(MissingPortMark + storedPort);
+        combo->setCurrentIndex(combo->count() - 1);
+    }
+}
+
+QString AdminWindow::selectedSerialPort() const
+{
+    QString port = m_ui->serialPortComboBox->currentText();
+    if (port.startsWith(MissingPortMark)) {
+        port.remove(0, MissingPortMark.size());
+    }
+    return port;
+}
+
+QStringList AdminWindow::systemSerialPorts()
+{
+    QStringList names;
+    const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo& port : ports) {
+        names.append(port.portName());
+    }
+    return names;
+}
+
+bool AdminWindow::isWritableFolder(const QString& path)
+{
+    const QFileInfo info(path);
+    return !path.isEmpty() && info.isDir() && info.isWritable();
+}
+
+void AdminWindow::on_dataPathSelectButton_clicked()
+{
+    chooseFolder(m_ui->dataPathEdit);
+}
+
+void AdminWindow::on_settingsPathSelectButton_clicked()
+{
+    chooseFolder(m_ui->settingsPathEdit);
+}
+
+void AdminWindow::chooseFolder(QLineEdit* edit)
+{
+    const QString path = UserPrompt::getExistingDirectory(this, tr("Select Folder"), edit->text());
+    if (path.isEmpty()) {
+        return;
+    }
+    qDebug().noquote() << "New path:" << path;
+    if (!isWritableFolder(path)) {
+        UserPrompt::warning(this, tr("Error"),
+                            tr("The folder is not writable.\nPlease specify another folder."));
+        return;
+    }
+    edit->setText(path);
+}
+
+void AdminWindow::accept()
+{
+    if (!writeSettings()) {
+        // Reporting a restart here would claim changes that were never stored; the
+        // dialog stays open so that the operator can retry or cancel.
+        UserPrompt::critical(
+            this, tr("Save Error"),
+            tr("The settings could not be saved to \"%1\".").arg(AppSettings().fileName()));
+        return;
+    }
+    emitSaveDataTypes();
+    UserPrompt::information(this, tr("Change Configuration"),
+                            tr("The applicaiton must be restarted for the changes to take "
+                               "effect.\nClick OK to quit the application."));
+    QDialog::accept();
+    m_quit();
+}
+
+// Every key, changed or not: the store then holds exactly what the dialog showed.
+bool AdminWindow::writeSettings()
+{
+    AppSettings settings;
+    settings.setValue(QStringLiteral("deviceIPAddress"), m_deviceAddress);
+    settings.setValue(QStringLiteral("dataPath"), m_ui->dataPathEdit->text());
+    settings.setValue(QStringLiteral("settingsPath"), m_ui->settingsPathEdit->text());
+    settings.setValue(QStringLiteral("rotationHour"), m_ui->hour->value());
+    settings.setValue(QStringLiteral("rotationMinute"), m_ui->minute->value());
+    settings.setValue(QStringLiteral("moldMachineSerialPort"), selectedSerialPort());
+    settings.setValue(QStringLiteral("saveDataTypeLog"), m_ui->LogCheckBox->isChecked());
+    settings.setValue(QStringLiteral("saveDataTypeAlarmWave"),
+                      m_ui->AlarmWaveCheckBox->isChecked());
+    settings.setValue(QStringLiteral("saveDataTypeAllWave"), m_ui->AllWaveCheckBox->isChecked());
+    settings.sync();
+    if (settings.status() != QSettings::NoError) {
+        qWarning().noquote() << "Settings could not be written to" << settings.fileName();
+        return false;
+    }
+    return true;
+}
+
+void AdminWindow::emitSaveDataTypes()
+{
+    Q_EMIT saveDataTypesChanged(m_ui->LogCheckBox->isChecked(),
+                                m_ui->AlarmWaveCheckBox->isChecked(),
+                                m_ui->AllWaveCheckBox->isChecked());
+}

@@ -1,0 +1,18 @@
+#include "SettingsChooserDialog.h"
+
+#include "ui_SettingsChooserDialog.h"
+
+SettingsChooserDialog::SettingsChooserDialog(QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::settingsChooserDialog>())
+{
+    m_ui->setupUi(this);
+    connect(m_ui->overwriteFileButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_ui->overwriteEquipmentButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+SettingsChooserDialog::~SettingsChooserDialog() = default;
+
+void SettingsChooserDialog::setSettingsName(const QString& name)
+{
+    m_ui->settingsNameLabel->setText(name + QStringLiteral(".xml"));
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+namespace Ui {
+class settingsChooserDialog;
+}
+
+// Asks which side wins when the unit's settings differ from the file of the same name:
+// "Overwrite File" accepts (the unit's settings are kept and saved), "Overwrite
+// Equipment" rejects (the file's settings are sent to the unit).
+class SettingsChooserDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit SettingsChooserDialog(QWidget* parent = nullptr);
+    ~SettingsChooserDialog() override;
+
+    // Shows the settings file's name: the settings name followed by ".xml".
+    void setSettingsName(const QString& name);
+
+private:
+    std::unique_ptr<Ui::settingsChooserDialog> m_ui;
+};

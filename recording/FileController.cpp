@@ -1,0 +1,317 @@
+#include "FileController.h"
+
+#include "MachineLogSource.h"
+#include "RawFileFormat.h"
+#include "RawShotFile.h"
+#include "RecordText.h"
+#include "ShotData.h"
+#include "ShotLogFormat.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QMutexLocker>
+#include <QTextStream>
+
+FileController::FileController(QObject* parent) : QObject(parent) {}
+
+FileController::~FileController() = default;
+
+FileController::Settings FileController::settings() const
+{
+    QMutexLocker lock(&m_settingsLock);
+    return m_settings;
+}
+
+void FileController::setDataFolder(const QString& folder)
+{
+    QMutexLocker lock(&m_settingsLock);
+    m_settings.dataFolder = folder;
+}
+
+QString FileController::dataFolder() const
+{
+    return settings().dataFolder;
+}
+
+void FileController::setRotationTime(int hour, int minute)
+{
+    qDebug() << "setRotationTime:" << hour << minute;
+    QMutexLocker lock(&m_settingsLock);
+    m_settings.rotationHour = quint8(hour);
+    m_settings.rotationMinute = quint8(minute);
+}
+
+int FileController::rotationHour() const
+{
+    return settings().rotationHour;
+}
+
+int FileController::rotationMinute() const
+{
+    return settings().rotationMinute;
+}
+
+void FileController::setClock(Clock clock)
+{
+    QMutexLocker lock(&m_settingsLock);
+    m_settings.clock = std::move(clock);
+}
+
+QDateTime FileController::currentDateTime() const
+{
+    const Clock clock = settings().clock;
+    return clock ? clock() : QDateTime::currentDateTime();
+}
+
+QDate FileController::rotationAdjustedDate(const QDateTime& now) const
+{
+    return adjustedDate(now, settings());
+}
+
+QDate FileController::adjustedDate(const QDateTime& now, const Settings& s) const
+{
+    const int nowMinutes = now.time().hour() * 60 + now.time().minute();
+    const int rotationMinutes = s.rotationHour * 60 + s.rotationMinute;
+    return nowMinutes < rotationMinutes ? now.date().addDays(-1) : now.date();
+}
+
+void FileController::setSettingsName(const QString& name)
+{
+    QMutexLocker lock(&m_settingsLock);
+    m_settings.settingsName = name;
+}
+
+QString FileController::settingsName() const
+{
+    return settings().settingsName;
+}
+
+void FileController::setSaveLog(bool on)
+{
+    QMutexLocker lock(&m_settingsLock);
+    m_settings.saveLog = on;
+}
+
+bool FileController::saveLog() const
+{
+    return settings().saveLog;
+}
+
+void FileController::setSaveAlarmWave(bool on)
+{
+    QMutexLocker lock(&m_settingsLock);
+    m_settings.saveAlarmWave = on;
+}
+
+bool FileController::saveAlarmWave() const
+{
+    return settings().saveAlarmWave;
+}
+
+void FileController::setSaveAllWave(bool on)
+{
+    QMutexLocker lock(&m_settingsLock);
+    m_settings.saveAllWave = on;
+}
+
+bool FileController::saveAllWave() const
+{
+    return settings().saveAllWave;
+}
+
+// --- raw waveform files -------------------------------------------------------------
+
+bool FileController::createNewRawDataFile(ShotData* shot)
+{
+    if (!shot)
+        return false;
+    // Whatever happens below, appends to this buffer no longer belong to its last shot.
+    QMutexLocker lock(&m_rawLock);
+    m_rawFiles.erase(shot);
+    const Settings s = settings();
+    if (s.dataFolder.isEmpty()) {
+        // Without a folder the day folder would land at the file system's root.
+        qWarning("createNewRawDataFile() failed: no data folder.");
+        return false;
+    }
+    const QDateTime now = s.clock ? s.clock() : QDateTime::currentDateTime();
+    qDebug("Now    ->%s %02d:%02d", qPrintable(now.toString(QStringLiteral("yyyy-MM-dd"))),
+           now.time().hour(), now.time().minute());
+    const QDate day = adjustedDate(now, s);
+    if (day != now.date()) {
+        qDebug("Changed->%s %02d:%02d", qPrintable(day.toString(QStringLiteral("yyyy-MM-dd"))),
+               s.rotationHour, s.rotationMinute);
+    }
+    const QString dayFolder =
+        s.dataFolder + QLatin1Char('/') + day.toString(QStringLiteral("yyyy-MM-dd"));
+    QDir().mkpath(dayFolder);
+
+    const RawFileFormat::Header header = RawFileFormat::snapshot(*shot);
+    const QString stem = rawFileStem(s.settingsName, header.shotNumber, now);
+    auto file = std::make_unique<RawShotFile>(dayFolder + QStringLiteral("/all_") + stem,
+                                              dayFolder + QStringLiteral("/alm_") + stem);
+    const bool created = file->create(RawFileFormat::header(header), int(header.channels.size()),
+                                      shot->sequence());
+    m_rawFiles[shot] = std::move(file);
+    return created;
+}
+
+// settings name _ shot number in six digits or more _ creation time p.csv
+QString FileController::rawFileStem(const QString& settingsName, qint32 shotNumber,
+                                    const QDateTime& now)
+{
+    return RecordText::fileNamePart(settingsName) + QLatin1Char('_') +
+           QStringLiteral("%1").arg(shotNumber, 6, 10, QLatin1Char('0')) + QLatin1Char('_') +
+           now.toString(QStringLiteral("yyMMddhhmmss")) + QStringLiteral("p.csv");
+}
+
+bool FileController::saveRawDataIncremental(ShotData* shot, bool final)
+{
+    QMutexLocker lock(&m_rawLock);
+    RawShotFile* file = rawFile(shot);
+    if (!file || file->state() != RawShotFile::Open) {
+        qDebug() << "saveRawDataIncremental(): no open file for this shot buffer.";
+        return false;
+    }
+    const bool appended = file->appendRows(*shot);
+    if (!final)
+        return appended;
+    if (file->state() != RawShotFile::Open)
+        return false;
+    const Settings s = settings();
+    const bool finished = file->finish(shot->isNG(), s.saveAlarmWave, s.saveAllWave);
+    return appended && finished;
+}
+
+RawShotFile* FileController::rawFile(const ShotData* shot) const
+{
+    const auto found = m_rawFiles.find(shot);
+    return found == m_rawFiles.end() ? nullptr : found->second.get();
+}
+
+QString FileController::allWavePath(const ShotData* shot) const
+{
+    QMutexLocker lock(&m_rawLock);
+    const RawShotFile* file = rawFile(shot);
+    return file ? file->allWavePath() : QString();
+}
+
+QString FileController::alarmPath(const ShotData* shot) const
+{
+    QMutexLocker lock(&m_rawLock);
+    const RawShotFile* file = rawFile(shot);
+    return file ? file->alarmPath() : QString();
+}
+
+qsizetype FileController::rowsWritten(const ShotData* shot) const
+{
+    QMutexLocker lock(&m_rawLock);
+    const RawShotFile* file = rawFile(shot);
+    return file ? file->rowsWritten() : 0;
+}
+
+// --- daily logs -----------------------------------------------------------------------
+
+QString FileController::eventText(LogEvent event)
+{
+    switch (event) {
+    case ManagerStarted:
+        return tr("CVO Manager started.");
+    case ConfigurationModified:
+        return tr("System configuration modified.");
+    case NewFileGenerated:
+        return tr("New file generated.");
+    }
+    return QString();
+}
+
+QString FileController::fileName(bool& isNew, LogKind kind)
+{
+    const Settings s = settings();
+    if (s.dataFolder.isEmpty())
+        return QString();
+    const QDateTime now = s.clock ? s.clock() : QDateTime::currentDateTime();
+    const QDate day = adjustedDate(now, s);
+    if (day != now.date()) {
+        qDebug() << "Changed"
+                 << QDateTime(day, now.time()).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    }
+    const QString folder =
+        s.dataFolder + QLatin1Char('/') + day.toString(QStringLiteral("yyyy-MM"));
+    QDir().mkpath(folder);
+    const QString stamp = day.toString(QStringLiteral("yyMMdd"));
+    const QString path = kind == ShotLog
+                             ? folder + QStringLiteral("/log_") +
+                                   RecordText::fileNamePart(s.settingsName) + QLatin1Char('_') +
+                                   stamp + QStringLiteral("p.csv")
+                             : folder + QStringLiteral("/log_") + stamp + QStringLiteral(".csv");
+    qDebug() << "File:" << path;
+    isNew = !QFile::exists(path);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+        return QString();
+    return path;
+}
+
+bool FileController::appendText(const QString& path, const QString& text)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+        return false;
+    QTextStream out(&file);
+    out << text;
+    out.flush();
+    return out.status() == QTextStream::Ok && file.flush();
+}
+
+bool FileController::writeLogHeader(int channelCount, LogEvent event)
+{
+    bool isNew = false;
+    const QString path = fileName(isNew, ShotLog);
+    if (path.isEmpty())
+        return false;
+    return appendText(path,
+                      ShotLogFormat::header(currentDateTime(), eventText(event), channelCount));
+}
+
+bool FileController::writeShotLog(ShotData* shot)
+{
+    if (!shot)
+        return false;
+    bool isNew = false;
+    const QString path = fileName(isNew, ShotLog);
+    if (path.isEmpty())
+        return false;
+    const ShotLogFormat::Shot summary = ShotLogFormat::snapshot(*shot);
+    if (isNew && !writeLogHeader(int(summary.channels.size()), NewFileGenerated))
+        return false;
+    return appendText(path, ShotLogFormat::line(summary));
+}
+
+bool FileController::writeMachineLogHeader(const MachineLogSource* link)
+{
+    if (!link)
+        return false;
+    bool isNew = false;
+    const QString path = fileName(isNew, MachineLog);
+    if (path.isEmpty())
+        return false;
+    QString text = RecordText::wallClock(currentDateTime()) + QStringLiteral(" \nTime, Shot");
+    for (const QString& name : link->recordNames())
+        text += QStringLiteral(", ") + name;
+    return appendText(path, text + QLatin1Char('\n'));
+}
+
+bool FileController::writeMachineLog(const MachineLogSource* link, ShotData* shot)
+{
+    if (!link || !shot)
+        return false;
+    bool isNew = false;
+    const QString path = fileName(isNew, MachineLog);
+    if (path.isEmpty())
+        return false;
+    if (isNew && !writeMachineLogHeader(link))
+        return false;
+    return appendText(path, link->buildLogLine(QString::number(quint32(shot->shotNumber()))));
+}

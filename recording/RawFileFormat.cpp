@@ -1,0 +1,84 @@
+#include "RawFileFormat.h"
+
+#include "RecordText.h"
+#include "ShotData.h"
+
+#include <QTextStream>
+
+const QString RawFileFormat::Separator(40, QLatin1Char('='));
+const QString RawFileFormat::DataAttributePrefix = QStringLiteral("Data Attribute:");
+const QString RawFileFormat::ElapsedTimeColumn = QStringLiteral("Elapsed Time");
+
+RawFileFormat::Header RawFileFormat::snapshot(const ShotData& shot)
+{
+    Header h;
+    h.shotTime = shot.shotTime();
+    h.elapsedMs = shot.elapsedSinceLastShot();
+    h.shotNumber = shot.shotNumber();
+    h.period = shot.observationPeriod();
+    h.interval = shot.samplingInterval();
+    h.moduleCount = shot.moduleCount();
+    h.moduleNames = shot.moduleNames();
+    const int count = shot.channelCount();
+    for (int i = 0; i < count; ++i) {
+        ChannelShotData* channel = shot.channel(i);
+        if (!channel)
+            break;
+        h.channels.append({channel->name(), channel->unitCode(), channel->enabled()});
+    }
+    return h;
+}
+
+QString RawFileFormat::header(const ShotData& shot)
+{
+    return header(snapshot(shot));
+}
+
+QString RawFileFormat::header(const Header& h)
+{
+    QString text;
+    QTextStream out(&text);
+    out << "Time:" << RecordText::shotTime(h.shotTime)
+        << " Elapsed Time Since Last Shot:" << h.elapsedMs << "ms\n";
+    out << "Observation Period:" << uint(h.period) << "s Sampling Interval:" << uint(h.interval)
+        << "ms\n";
+    out << "Shot:" << quint32(h.shotNumber) << '\n';
+    for (int i = 0; i < h.moduleCount; ++i) {
+        out << "Module " << QStringLiteral("%1").arg(i + 1, 2) << ':'
+            << (i < h.moduleNames.size() ? h.moduleNames.at(i) : QStringLiteral("N/A")) << '\n';
+    }
+    out << DataAttributePrefix << uint(h.period) << ',' << uint(h.interval) << ',';
+    for (const Channel& channel : h.channels)
+        out << RecordText::unitLetter(channel.unitCode);
+    out << '\n' << Separator << '\n';
+    out << ElapsedTimeColumn << ',';
+    for (qsizetype k = 0; k < h.channels.size(); ++k) {
+        if (k > 0)
+            out << ", ";
+        out << k + 1 << ':' << h.channels.at(k).name;
+    }
+    out << '\n';
+    out.flush();
+    return text;
+}
+
+float RawFileFormat::elapsedSeconds(quint8 interval, qsizetype row)
+{
+    return float(double(interval) * double(row) / 1000.0);
+}
+
+void RawFileFormat::writeRows(QTextStream& out, quint8 interval, qsizetype firstRow,
+                              qsizetype rowCount, const QList<QList<float>>& columns,
+                              const QList<bool>& enabled)
+{
+    for (qsizetype r = 0; r < rowCount; ++r) {
+        out << elapsedSeconds(interval, firstRow + r) << ',';
+        for (qsizetype c = 0; c < columns.size(); ++c) {
+            if (c > 0)
+                out << ", ";
+            if (enabled.value(c, true))
+                out << columns.at(c).at(r);
+        }
+        out << '\n';
+    }
+}

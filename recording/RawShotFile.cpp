@@ -1,0 +1,165 @@
+#include "RawShotFile.h"
+
+#include "RawFileFormat.h"
+#include "ShotData.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QTextStream>
+
+#include <algorithm>
+
+namespace {
+
+enum class Append
+{
+    Done,
+    OpenFailed,
+    WriteFailed
+};
+
+// Appends what `write` puts into a text stream. The file is opened unbuffered, since the
+// stream already batches its writes; a failed write (a full disk shows up at the flush,
+// not at the << calls) is cut off again, because a half-written row would be read back
+// as a row of zeros.
+template <typename Write> Append appendTo(const QString& path, Write write)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text |
+                   QIODevice::Unbuffered))
+        return Append::OpenFailed;
+    const qint64 sizeBefore = file.size();
+    bool ok = false;
+    {
+        QTextStream out(&file);
+        write(out);
+        out.flush();
+        ok = out.status() == QTextStream::Ok;
+    } // the stream retries a failed flush when it goes; the file must still be open then
+    if (ok)
+        return Append::Done;
+    qWarning() << "Could not write to" << path << file.errorString();
+    file.close();
+    if (!QFile::resize(path, sizeBefore))
+        qWarning() << "Could not cut" << path << "back to" << sizeBefore << "bytes";
+    return Append::WriteFailed;
+}
+
+} // namespace
+
+RawShotFile::RawShotFile(const QString& allWavePath, const QString& alarmPath)
+    : m_allWavePath(allWavePath), m_alarmPath(alarmPath)
+{
+}
+
+bool RawShotFile::create(const QString& header, int channelCount, quint64 shotSequence)
+{
+    m_channelCount = channelCount;
+    m_shotSequence = shotSequence;
+    m_rowsWritten = 0;
+    const Append result = appendTo(m_allWavePath, [&](QTextStream& out) { out << header; });
+    if (result == Append::OpenFailed)
+        qDebug("createNewRawDataFile() failed.");
+    m_state = result == Append::Done ? Open : Failed;
+    return m_state == Open;
+}
+
+bool RawShotFile::appendRows(const ShotData& shot)
+{
+    if (m_state != Open)
+        return false;
+    QList<QList<float>> columns;
+    QList<bool> enabled;
+    qsizetype rowCount = 0;
+    if (!takeNewRows(shot, columns, enabled, rowCount)) {
+        qWarning() << "The buffer of" << m_allWavePath
+                   << "now holds another shot; the file keeps its" << m_rowsWritten << "rows.";
+        m_state = Abandoned;
+        return false;
+    }
+    if (rowCount == 0)
+        return true;
+    if (!writeRows(shot.samplingInterval(), rowCount, columns, enabled))
+        return false;
+    m_rowsWritten += rowCount;
+    return true;
+}
+
+bool RawShotFile::takeNewRows(const ShotData& shot, QList<QList<float>>& columns,
+                              QList<bool>& enabled, qsizetype& rowCount)
+{
+    // The buffer has begun another shot since this file was made.
+    if (shot.sequence() != m_shotSequence || shot.channelCount() != m_channelCount)
+        return false;
+    qsizetype complete = -1;
+    for (int c = 0; c < m_channelCount; ++c) {
+        const ChannelShotData* channel = shot.channel(c);
+        if (!channel)
+            return false;
+        const qsizetype count = channel->sampleCount();
+        complete = complete < 0 ? count : std::min(complete, count);
+    }
+    complete = std::max<qsizetype>(complete, 0);
+    if (complete < m_rowsWritten)
+        return false; // cleared since the last append
+    rowCount = complete - m_rowsWritten;
+    if (rowCount == 0)
+        return true;
+    columns.reserve(m_channelCount);
+    enabled.reserve(m_channelCount);
+    for (int c = 0; c < m_channelCount; ++c) {
+        const ChannelShotData* channel = shot.channel(c);
+        if (!channel)
+            return false;
+        columns.append(channel->samples(m_rowsWritten, rowCount));
+        // A buffer cleared between counting and copying yields fewer samples.
+        if (columns.last().size() != rowCount)
+            return false;
+        enabled.append(channel->enabled());
+    }
+    return true;
+}
+
+bool RawShotFile::writeRows(quint8 interval, qsizetype rowCount, const QList<QList<float>>& columns,
+                            const QList<bool>& enabled)
+{
+    // When the file cannot be opened the rows stay unwritten and the next append tries
+    // them again.
+    return appendTo(m_allWavePath, [&](QTextStream& out) {
+               RawFileFormat::writeRows(out, interval, m_rowsWritten, rowCount, columns, enabled);
+           }) == Append::Done;
+}
+
+bool RawShotFile::finish(bool ng, bool saveAlarmWave, bool saveAllWave)
+{
+    if (m_state != Open)
+        return false;
+    m_state = Finished;
+    const bool alarmWanted = saveAlarmWave && ng;
+    const bool alarmMade = alarmWanted && makeAlarmCopy();
+    if (saveAllWave)
+        return alarmMade || !alarmWanted;
+    if (alarmWanted && !alarmMade) {
+        qWarning() << "Keeping" << m_allWavePath << "because its alarm copy was not made.";
+        return false;
+    }
+    if (!QFile::remove(m_allWavePath)) {
+        qWarning() << "Could not remove" << m_allWavePath;
+        return false;
+    }
+    return true;
+}
+
+bool RawShotFile::makeAlarmCopy()
+{
+    // An existing alarm file is left as it is: it may hold another recording.
+    if (QFile::exists(m_alarmPath)) {
+        qWarning() << "Alarm file" << m_alarmPath << "exists already; not replaced.";
+        return false;
+    }
+    if (!QFile::copy(m_allWavePath, m_alarmPath)) {
+        qWarning() << "Could not copy" << m_allWavePath << "to" << m_alarmPath;
+        return false;
+    }
+    return true;
+}
