@@ -8,6 +8,7 @@
 #include "BUPacket.h"
 #include "DataPort.h"
 #include "FileController.h"
+#include "MoldFileController.h"
 #include "RawDataSaveWorker.h"
 #include "ReferenceFileReader.h"
 #include "MonitoringRules.h"
@@ -56,6 +57,7 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
 
     m_systemConfig = std::make_unique<SystemConfig>();
     m_ui->setupUi(this);
+    MoldFileController::instance().setDialogParent(this);
     applyCommandLineSwitches(arguments);
     groupLanguageActions();
     createDataPort();
