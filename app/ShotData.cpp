@@ -75,6 +75,10 @@ void ShotData::begin(const BUPacket& packet)
     m_elapsedMs = p.elapsedMs;
     m_surplusReported = false;
     ++m_sequence;
+    // A result that does not cover every channel must not leave the judgement of an
+    // earlier shot in this buffer standing for the new one.
+    for (int i = 0; i < m_channelCount; ++i)
+        m_channels[i]->setResults(0, 0, 0, 0, 0, 0, 0, 0);
 }
 
 template <typename Visit>

@@ -1,5 +1,6 @@
 #include "UserPrompt.h"
 
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QTimer>
 
@@ -14,6 +15,12 @@ UserPrompt::MessageHandler& messageHandler()
 UserPrompt::FileHandler& fileHandler()
 {
     static UserPrompt::FileHandler handler;
+    return handler;
+}
+
+UserPrompt::ColorHandler& colorHandler()
+{
+    static UserPrompt::ColorHandler handler;
     return handler;
 }
 
@@ -90,6 +97,11 @@ void UserPrompt::setFileHandler(FileHandler handler)
     fileHandler() = std::move(handler);
 }
 
+void UserPrompt::setColorHandler(ColorHandler handler)
+{
+    colorHandler() = std::move(handler);
+}
+
 QMessageBox::StandardButton UserPrompt::question(QWidget* parent, const QString& title,
                                                  const QString& text,
                                                  QMessageBox::StandardButtons buttons,
@@ -150,6 +162,14 @@ QString UserPrompt::getExistingDirectory(QWidget* parent, const QString& caption
 QString UserPrompt::getFileName(const FileRequest& request)
 {
     return askFile(request);
+}
+
+QColor UserPrompt::getColor(const QColor& initial, QWidget* parent, const QString& title)
+{
+    if (colorHandler()) {
+        return colorHandler()({parent, title, initial});
+    }
+    return QColorDialog::getColor(initial, parent, title);
 }
 
 QMessageBox::StandardButton UserPrompt::ask(const Message& message)

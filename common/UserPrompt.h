@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QMessageBox>
 #include <QString>
 
@@ -7,8 +8,8 @@
 
 class QWidget;
 
-// The one place where the application asks the user something: message boxes and
-// file dialogs. Code calls these instead of QMessageBox / QFileDialog directly so
+// The one place where the application asks the user something: message boxes, file
+// and colour dialogs. Code calls these instead of QMessageBox / QFileDialog directly so
 // that tests can answer on the user's behalf.
 //
 // Without a handler the real modal dialogs are shown. A test installs a handler,
@@ -63,13 +64,23 @@ public:
         QString defaultSuffix = {};
     };
 
+    struct ColorRequest
+    {
+        QWidget* parent;
+        QString title;
+        QColor initial;
+    };
+
     // Returns the button the user chose, as the QMessageBox static functions do.
     using MessageHandler = std::function<QMessageBox::StandardButton(const Message&)>;
     // Returns the chosen path, or an empty string when the user cancelled.
     using FileHandler = std::function<QString(const FileRequest&)>;
+    // Returns the chosen colour, or an invalid colour when the user cancelled.
+    using ColorHandler = std::function<QColor(const ColorRequest&)>;
 
     static void setMessageHandler(MessageHandler handler);
     static void setFileHandler(FileHandler handler);
+    static void setColorHandler(ColorHandler handler);
 
     static QMessageBox::StandardButton
     question(QWidget* parent, const QString& title, const QString& text,
@@ -103,6 +114,9 @@ public:
     // A file dialog using every field of the request, for callers that need a label or
     // a default suffix. Open requests accept existing files only.
     static QString getFileName(const FileRequest& request);
+
+    // An invalid colour when the user cancelled, as QColorDialog::getColor.
+    static QColor getColor(const QColor& initial, QWidget* parent, const QString& title);
 
 private:
     static QMessageBox::StandardButton ask(const Message& message);

@@ -189,6 +189,14 @@ private Q_SLOTS:
         QCOMPARE(channel->slope(), legacy ? 0.0f : -2.5f);
         QCOMPARE(shot.channel(2)->resultFlags(), quint16(legacy ? 0x02 : 0x0200));
         QVERIFY(shot.isNG());
+
+        // The next shot in this buffer starts without the old judgement, even for channels
+        // its own result does not cover.
+        load(packet, BUPacket::ShotStart, QByteArray(18, '\0'));
+        shot.begin(packet);
+        QCOMPARE(shot.channel(2)->resultFlags(), quint16(0));
+        QCOMPARE(shot.channel(0)->integral(), quint16(0));
+        QVERIFY(!shot.isNG());
     }
 };
 

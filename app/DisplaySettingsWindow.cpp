@@ -1,0 +1,128 @@
+#include "DisplaySettingsWindow.h"
+
+#include "AppSettings.h"
+#include "UserPrompt.h"
+#include "ui_DisplaySettingsWindow.h"
+
+#include <QDebug>
+#include <QShowEvent>
+
+namespace {
+
+constexpr int PressureRanges[] = {25, 50, 100, 200, 400};
+constexpr int DefaultPressureRangeIndex = 3;
+constexpr int PercentPerStep = 100 / DisplaySettingsWindow::OpacitySteps;
+
+const QString OverwriteMaxKey = QStringLiteral("overwriteMax");
+const QString ClearOnMaxKey = QStringLiteral("clearOverwriteOnMax");
+const QString PressureRangeKey = QStringLiteral("pressureDisplayRange");
+
+} // namespace
+
+DisplaySettingsWindow::DisplaySettingsWindow(QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::DisplaySettingsWindow>())
+{
+    m_ui->setupUi(this);
+    m_opacities = {{
+        {"overwriteOpacity", m_ui->overwriteOpacitySlider, m_ui->overwriteOpacityLabel},
+        {"gridOpacity", m_ui->gridOpacitySlider, m_ui->gridOpacityLabel},
+        {"referenceWaveformOpacity", m_ui->referenceOpacitySlider, m_ui->referenceOpacityLabel},
+        {"rangeOpacity", m_ui->rangeOpacitySlider, m_ui->rangeOpacityLabel},
+    }};
+    for (const OpacityControl& control : m_opacities) {
+        connect(control.slider, &QSlider::valueChanged, this, &DisplaySettingsWindow::updateLabel);
+    }
+}
+
+DisplaySettingsWindow::~DisplaySettingsWindow() = default;
+
+int DisplaySettingsWindow::pressureRangeIndex(int megapascal)
+{
+    for (int i = 0; i < int(std::size(PressureRanges)); ++i) {
+        if (PressureRanges[i] == megapascal) {
+            return i;
+        }
+    }
+    return DefaultPressureRangeIndex;
+}
+
+int DisplaySettingsWindow::pressureRangeValue(int index)
+{
+    if (index < 0 || index >= int(std::size(PressureRanges))) {
+        return PressureRanges[DefaultPressureRangeIndex];
+    }
+    return PressureRanges[index];
+}
+
+void DisplaySettingsWindow::updateLabel(int value)
+{
+    for (const OpacityControl& control : m_opacities) {
+        if (control.slider == sender()) {
+            control.label->setText(percentText(value));
+        }
+    }
+}
+
+void DisplaySettingsWindow::done(int r)
+{
+    qDebug() << "DisplaySettingsWindow done() r=" << r;
+    m_pressureRangeChanged = false;
+    if (r == QDialog::Accepted && !saveSettings()) {
+        // Closing now would let the caller apply settings that were never stored.
+        UserPrompt::critical(
+            this, tr("Save Error"),
+            tr("The settings could not be saved to \"%1\".").arg(AppSettings().fileName()));
+        return;
+    }
+    QDialog::done(r);
+}
+
+// Only the dialog's own showing reloads: a window restored from the task bar keeps what
+// the operator has set so far.
+void DisplaySettingsWindow::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous()) {
+        loadSettings();
+    }
+    QDialog::showEvent(event);
+}
+
+void DisplaySettingsWindow::loadSettings()
+{
+    AppSettings settings;
+    m_ui->overwriteMax->setValue(settings.value(OverwriteMaxKey).toInt());
+    m_ui->clearOnMax->setChecked(settings.value(ClearOnMaxKey).toBool());
+    for (const OpacityControl& control : m_opacities) {
+        const double opacity = settings.value(QString::fromLatin1(control.key)).toDouble();
+        // Rounded, not truncated: 0.35 x 20 may come out a hair below 7.
+        control.slider->setValue(qBound(0, qRound(opacity * OpacitySteps), OpacitySteps));
+        control.label->setText(percentText(control.slider->value()));
+    }
+    m_shownPressureRange = settings.value(PressureRangeKey).toInt();
+    m_ui->pressureRangeComboBox->setCurrentIndex(pressureRangeIndex(m_shownPressureRange));
+}
+
+bool DisplaySettingsWindow::saveSettings()
+{
+    AppSettings settings;
+    settings.setValue(OverwriteMaxKey, m_ui->overwriteMax->value());
+    settings.setValue(ClearOnMaxKey, m_ui->clearOnMax->isChecked());
+    for (const OpacityControl& control : m_opacities) {
+        settings.setValue(QString::fromLatin1(control.key),
+                          control.slider->value() / double(OpacitySteps));
+    }
+    const int range = pressureRangeValue(m_ui->pressureRangeComboBox->currentIndex());
+    settings.setValue(PressureRangeKey, range);
+    settings.sync();
+    if (settings.status() != QSettings::NoError) {
+        qWarning().noquote() << "Display settings could not be written to" << settings.fileName();
+        return false;
+    }
+    m_pressureRangeChanged = range != m_shownPressureRange;
+    return true;
+}
+
+QString DisplaySettingsWindow::percentText(int sliderValue)
+{
+    return QStringLiteral("%1%").arg(sliderValue * PercentPerStep);
+}

@@ -1,0 +1,374 @@
+#include "ReferenceEnvelope.h"
+#include "ShotJudge.h"
+#include "ShotSynth.h"
+#include "SystemConfig.h"
+
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+constexpr int IntervalMs = 10;
+constexpr int Samples = 501; // 5 s at 10 ms
+
+// A curve given sample by sample (index = 10 ms steps).
+QList<qint16> curve(const std::function<int(int)>& valueAt, int count = Samples)
+{
+    QList<qint16> samples;
+    for (int i = 0; i < count; ++i)
+        samples.append(qint16(valueAt(i)));
+    return samples;
+}
+
+// Flat 150 counts from 0.5 s on, with one sample replaced.
+QList<qint16> plateauWith(int index, int value)
+{
+    return curve([=](int i) { return i == index ? value : (i >= 50 ? 150 : 0); });
+}
+
+// A pressure channel (valueScale 0.1, integralScale 1.0) that judges nothing yet.
+struct Fixture
+{
+    SystemConfig config;
+    ChannelConfig* channel = nullptr;
+
+    Fixture()
+    {
+        config.addModule(0x11000001);
+        channel = config.channelAt(0);
+        for (int zone = 0; zone < 3; ++zone)
+            channel->setZone(zone, {100, 150, 100, 200, false, false});
+        channel->setPoint({300, 100, 200, false});
+        channel->setPeakTime({100, 200, false});
+        channel->setIntegral({100, 200, false});
+        channel->setPeakIntegral({100, 200, false});
+        channel->setSlope({150, 200, -1000, 1000, false});
+    }
+
+    quint16 flags(const QList<qint16>& samples, const ReferenceEnvelope* envelope = nullptr,
+                  int interval = IntervalMs) const
+    {
+        return judgeChannel(*channel, samples, interval, envelope).flags;
+    }
+};
+
+const quint16 ZoneFlags[] = {ChannelResult::Zone1, ChannelResult::Zone2, ChannelResult::Eject};
+
+QList<quint16> pairs(int count, quint16 upper, quint16 lower)
+{
+    QList<quint16> values;
+    for (int p = 0; p < count; ++p)
+        values << upper << lower;
+    return values;
+}
+
+} // namespace
+
+char* toString(const ChannelResult& r)
+{
+    return QTest::toString(QStringLiteral("flags %1 A %2 B %3 C %4 D %5 E %6 F %7 G %8")
+                               .arg(r.flags, 0, 16)
+                               .arg(r.a)
+                               .arg(r.b)
+                               .arg(r.c)
+                               .arg(r.d)
+                               .arg(r.e)
+                               .arg(r.f)
+                               .arg(r.g));
+}
+
+class TestUnitsimCurves : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void judgesZonesByMethod_data()
+    {
+        QTest::addColumn<bool>("area");
+        QTest::addColumn<QList<qint16>>("samples");
+        QTest::addColumn<bool>("ng");
+        // Zone: 1.00..1.50 s, 100..200 counts; the curve sits at 150.
+        QTest::newRow("peak inside") << false << plateauWith(120, 200) << false;
+        QTest::newRow("peak above") << false << plateauWith(120, 201) << true;
+        QTest::newRow("peak on the window's last sample") << false << plateauWith(150, 250) << true;
+        QTest::newRow("peak just after the window") << false << plateauWith(151, 250) << false;
+        QTest::newRow("peak method ignores a dip") << false << plateauWith(130, 50) << false;
+        QTest::newRow("area inside") << true << plateauWith(130, 100) << false;
+        QTest::newRow("area with a dip") << true << plateauWith(130, 99) << true;
+        QTest::newRow("window past the shot") << false << plateauWith(0, 0).mid(0, 90) << true;
+    }
+
+    void judgesZonesByMethod()
+    {
+        QFETCH(bool, area);
+        QFETCH(QList<qint16>, samples);
+        QFETCH(bool, ng);
+        for (int zone = 0; zone < 3; ++zone) {
+            Fixture f;
+            f.channel->setZone(zone, {100, 150, 100, 200, true, area});
+            QCOMPARE(f.flags(samples), ng ? ZoneFlags[zone] : 0);
+            f.channel->setZone(zone, {100, 150, 100, 200, false, area});
+            QCOMPARE(f.flags(samples), 0);
+        }
+    }
+
+    void judgesPointPeakTimeAndSlope()
+    {
+        Fixture f;
+        // Rises 1 count per 10 ms to 300 at 3.00 s, then falls 1 count per 10 ms.
+        const QList<qint16> tent = curve([](int i) { return i <= 300 ? i : 600 - i; });
+        f.channel->setPoint({250, 200, 250, true});
+        QCOMPARE(f.flags(tent), 0);
+        f.channel->setPoint({252, 200, 251, true});
+        QCOMPARE(f.flags(tent), ChannelResult::Point);
+        // At 20 ms the instant 2.51 s reads the sample taken at 2.50 s.
+        f.channel->setPoint({251, 250, 250, true});
+        QCOMPARE(f.flags(curve([](int i) { return 2 * i; }, 251), nullptr, 20), 0);
+        f.channel->setPoint({600, 0, 400, true});
+        QCOMPARE(f.flags(tent), ChannelResult::Point);
+
+        Fixture t;
+        t.channel->setPeakTime({200, 300, true});
+        QCOMPARE(t.flags(tent), 0);
+        t.channel->setPeakTime({200, 299, true});
+        QCOMPARE(t.flags(tent), ChannelResult::PeakTime);
+
+        // 100 counts/s at valueScale 0.1 is 10 per second: 10000 thousandths.
+        Fixture s;
+        s.channel->setSlope({150, 200, 10000, 10000, true});
+        QCOMPARE(s.flags(tent), 0);
+        s.channel->setSlope({320, 400, -10000, -10000, true});
+        QCOMPARE(s.flags(tent), 0);
+        s.channel->setSlope({150, 200, -1000, 9999, true});
+        QCOMPARE(s.flags(tent), ChannelResult::Slope);
+        s.channel->setSlope({150, 150, -100000, 100000, true});
+        QCOMPARE(s.flags(tent), ChannelResult::Slope); // one sample has no slope
+    }
+
+    void judgesIntegralsInIntegralScaleCounts()
+    {
+        Fixture f;
+        // 500 samples of 100 counts and a peak of 400 at 0.50 s, at 0.1 MPa * 0.01 s per
+        // count: 50.4 MPas over the shot, 5.4 up to the peak.
+        const QList<qint16> samples = curve([](int i) { return i == 50 ? 400 : 100; });
+        f.channel->setIntegral({50, 50, true});
+        f.channel->setPeakIntegral({5, 5, true});
+        QCOMPARE(f.flags(samples), 0);
+        f.channel->setIntegral({51, 60, true});
+        f.channel->setPeakIntegral({0, 4, true});
+        QCOMPARE(f.flags(samples), ChannelResult::Integral | ChannelResult::PeakIntegral);
+
+        // A charge input counts its integral in steps of 10.
+        f.config.addModule(0x03000002);
+        const ChannelResult charge =
+            judgeChannel(*f.config.channelAt(8), samples, IntervalMs, nullptr);
+        QCOMPARE(charge.d, 5);
+    }
+
+    void reportsValuesOfAHandMadeCurve()
+    {
+        Fixture f;
+        // Ramp 4 counts per step from 0.5 s, plateau of 300 from 1.00 to 1.20 s, then down
+        // 1 count per step to 0 at 4.20 s. Top bits set on the wire are ignored.
+        f.channel->setEject({300, 400, 100, 200, false, false});
+        const QList<qint16> samples = curve([](int i) {
+            if (i < 50)
+                return i == 10 ? 0x8000 : 0;
+            if (i < 100)
+                return 4 * (i - 50);
+            return qMax(0, 300 - qMax(0, i - 120));
+        });
+        ChannelResult expected;
+        expected.a = 300;
+        expected.f = 1000;
+        expected.b = 120; // 3.00 s
+        expected.c = 120; // highest in 3.00..4.00 s
+        expected.d = 56;  // (4900 + 6300 + 44850) counts * 0.1 * 0.01 s = 56.05
+        expected.e = 5;   // (4900 + 300) * 0.001 = 5.2
+        expected.g = -10000;
+        QCOMPARE(judgeChannel(*f.channel, samples, IntervalMs, nullptr), expected);
+
+        f.channel->setEnabled(false);
+        QCOMPARE(judgeChannel(*f.channel, samples, IntervalMs, nullptr), ChannelResult{});
+        f.channel->setEnabled(true);
+        f.config.module(0)->setEnabled(false);
+        QCOMPARE(judgeChannel(*f.channel, samples, IntervalMs, nullptr), ChannelResult{});
+    }
+
+    void judgesAgainstTheReferenceEnvelope()
+    {
+        Fixture f;
+        f.channel->setWaveformEnabled(true);
+        ReferenceStore store;
+        QList<quint16> ranges(16, 0);
+        ranges[0] = 100; // 1.00 .. 2.00 s
+        ranges[1] = 200;
+        QVERIFY(store.setRanges(1, ranges));
+        // 101 points 100..200 counts, with a lower limit below zero in the last one.
+        QVERIFY(store.setWaveformChunk(1, 1, 0, 100, pairs(100, 200, 100)));
+        QVERIFY(store.setWaveformChunk(1, 1, 100, 1, {200, quint16(-5)}));
+        const ReferenceEnvelope* envelope = store.envelope(0);
+        QVERIFY(envelope);
+
+        QCOMPARE(f.flags(plateauWith(200, 0), envelope), 0);
+        QCOMPARE(f.flags(plateauWith(150, 201), envelope), ChannelResult::Waveform);
+        QCOMPARE(f.flags(plateauWith(100, 99), envelope), ChannelResult::Waveform);
+        QCOMPARE(f.flags(plateauWith(99, 0), envelope), 0);  // before the range
+        QCOMPARE(f.flags(plateauWith(201, 0), envelope), 0); // after it
+        f.channel->setWaveformEnabled(false);
+        QCOMPARE(f.flags(plateauWith(150, 201), envelope), 0);
+
+        // Only the points sent are judged.
+        f.channel->setWaveformEnabled(true);
+        QVERIFY(store.setWaveformChunk(1, 1, 0, 10, pairs(10, 200, 100)));
+        QCOMPARE(f.flags(plateauWith(150, 201), store.envelope(0)), 0);
+    }
+
+    void storeAssemblesChunksByGroupAndChannel()
+    {
+        ReferenceStore store;
+        QVERIFY(!store.envelope(10));
+        QList<quint16> ranges;
+        for (quint16 v = 1; v <= 16; ++v)
+            ranges << v;
+        QVERIFY(store.setRanges(2, ranges));
+        QVERIFY(store.setWaveformChunk(2, 3, 0, 200, pairs(200, 7, 3)));
+        QVERIFY(store.setWaveformChunk(2, 3, 200, 200, pairs(200, 8, 4)));
+        QVERIFY(store.setWaveformChunk(2, 3, 400, 1, pairs(200, 9, 5))); // padded values
+        QVERIFY(store.setWaveformChunk(2, 3, 401, 0, pairs(200, 0, 0))); // the empty last one
+
+        const ReferenceEnvelope* envelope = store.envelope(10); // module 2, channel 3
+        QVERIFY(envelope);
+        QCOMPARE(envelope->start, 5);
+        QCOMPARE(envelope->end, 6);
+        QCOMPARE(envelope->upper.size(), 401);
+        QCOMPARE(envelope->lower.size(), 401);
+        QCOMPARE(envelope->upper.at(199), 7);
+        QCOMPARE(envelope->lower.at(200), 4);
+        QCOMPARE(envelope->upper.at(400), 9);
+        QCOMPARE(store.envelope(15)->end, 16);
+        QVERIFY(store.envelope(15)->upper.isEmpty());
+        QVERIFY(!store.envelope(7));
+
+        // A resent waveform replaces the old one instead of leaving its tail behind.
+        QVERIFY(store.setWaveformChunk(2, 3, 0, 50, pairs(50, 1, 0)));
+        QCOMPARE(store.envelope(10)->upper.size(), 50);
+        store.clear();
+        QVERIFY(!store.envelope(10));
+    }
+
+    void storeRefusesMalformedTransfers()
+    {
+        ReferenceStore store;
+        QVERIFY(!store.setRanges(0, QList<quint16>(16, 1)));
+        QVERIFY(!store.setRanges(12, QList<quint16>(16, 1)));
+        QVERIFY(!store.setRanges(1, QList<quint16>(15, 1)));
+        QVERIFY(!store.setWaveformChunk(0, 1, 0, 1, pairs(1, 1, 1)));
+        QVERIFY(!store.setWaveformChunk(1, 0, 0, 1, pairs(1, 1, 1)));
+        QVERIFY(!store.setWaveformChunk(1, 9, 0, 1, pairs(1, 1, 1)));
+        QVERIFY(!store.setWaveformChunk(1, 1, 0, 201, pairs(201, 1, 1)));
+        QVERIFY(!store.setWaveformChunk(1, 1, 0, 3, pairs(2, 1, 1)));
+        QVERIFY(!store.setWaveformChunk(1, 1, 200, 10, pairs(10, 1, 1))); // chunk 0 lost
+        for (int c = 0; c < 88; ++c)
+            QVERIFY(!store.envelope(c));
+    }
+
+    void synthShapesShotsOfEveryKind()
+    {
+        SystemConfig config;
+        config.setPeriod(4);
+        config.setSamplingInterval(5);
+        config.addModule(0x11000001); // pressure
+        config.addModule(0x02000002); // temperature
+        config.addModule(0x03000003); // channels 3, 4: voltage
+        config.channelAt(1)->setEnabled(false);
+        ShotSynth synth;
+        const QList<QList<qint16>> shot = synth.makeShot(config, 1);
+
+        QCOMPARE(ShotSynth::samplesPerShot(config), 801);
+        QCOMPARE(shot.size(), 16);
+        for (const QList<qint16>& samples : shot) {
+            QCOMPARE(samples.size(), 801);
+            QVERIFY(std::all_of(samples.cbegin(), samples.cend(), [](qint16 v) { return v >= 0; }));
+        }
+        QVERIFY(std::all_of(shot[1].cbegin(), shot[1].cend(), [](qint16 v) { return v == 0; }));
+
+        const QList<qint16>& pressure = shot[0];
+        const auto peak = std::max_element(pressure.cbegin(), pressure.cend());
+        QVERIFY(pressure.first() < 5);       // before the melt
+        QVERIFY(*peak > 150 && *peak < 180); // 15..18 MPa
+        QVERIFY(peak - pressure.cbegin() > 200 && peak - pressure.cbegin() < 300); // 1.0..1.5 s
+        QVERIFY(pressure.at(100) < pressure.at(180));                              // filling
+        QVERIFY(pressure.last() < *peak);
+
+        const QList<qint16>& temperature = shot[8];
+        QVERIFY(temperature.first() > 100 && temperature.first() < 160); // the mold, 10..16 C
+        QVERIFY(*std::max_element(temperature.cbegin(), temperature.cend()) >
+                temperature.first() + 20);
+        const QList<qint16> warmer = synth.makeShot(config, 200).at(8);
+        QVERIFY(warmer.first() > temperature.first() + 10); // the mold warms up over a run
+        QVERIFY(*std::max_element(shot[14].cbegin(), shot[14].cend()) > 150); // mV
+    }
+
+    void synthIsReproducibleAndScattered()
+    {
+        SystemConfig config;
+        config.setPeriod(2);
+        config.addModule(0x11000001);
+        ShotSynth one({7, 0});
+        ShotSynth again({7, 0});
+        const QList<QList<qint16>> shot5 = one.makeShot(config, 5);
+        QVERIFY(one.makeShot(config, 6) != shot5);
+        QCOMPARE(again.makeShot(config, 5), shot5);
+        QVERIFY(ShotSynth({8, 0}).makeShot(config, 5) != shot5);
+        QVERIFY(shot5[0] != shot5[1]); // sensors along the flow path differ
+
+        QCOMPARE(one.freeRunSample(config, 1200), again.freeRunSample(config, 1200));
+        const QList<qint16> live = one.freeRunSample(config, 1200);
+        QCOMPARE(live.size(), 8);
+        QVERIFY(live[0] > 150); // holding pressure of the repeating process
+        QVERIFY(one.freeRunSample(config, 4000 + 100)[0] < 5); // the next cycle's start
+    }
+
+    void defaultMonitoringPassesUndriftedShots()
+    {
+        SystemConfig config;
+        config.addModule(0x11000001);
+        config.addModule(0x01000002);
+        config.addModule(0x02000003);
+        ShotSynth synth({3, 0});
+        for (int shot = 1; shot <= 12; ++shot) {
+            const QList<QList<qint16>> samples = synth.makeShot(config, shot);
+            for (int c = 0; c < config.channelCount(); ++c) {
+                const ChannelResult result =
+                    judgeChannel(*config.channelAt(c), samples[c], 1, nullptr);
+                // No curve meets the new-channel band of the integral to the peak.
+                QCOMPARE(result.flags, ChannelResult::PeakIntegral);
+            }
+        }
+    }
+
+    void driftMakesExactlyEveryKthShotNg()
+    {
+        // New-channel monitoring, but with an integral-to-peak band the process can meet.
+        SystemConfig config;
+        config.setSamplingInterval(5);
+        config.addModule(0x11000001);
+        config.addModule(0x02000002);
+        for (int c = 0; c < config.channelCount(); ++c)
+            config.channelAt(c)->setPeakIntegral({0, 200, true});
+        ShotSynth synth({11, 4});
+        for (int shot = 1; shot <= 12; ++shot) {
+            const QList<QList<qint16>> samples = synth.makeShot(config, shot);
+            bool ng = false;
+            for (int c = 0; c < config.channelCount(); ++c)
+                ng |= judgeChannel(*config.channelAt(c), samples[c], 5, nullptr).flags != 0;
+            QCOMPARE(ng, shot % 4 == 0);
+            QCOMPARE(synth.drifts(shot), shot % 4 == 0);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUnitsimCurves)
+#include "tst_unitsim_curves.moc"
