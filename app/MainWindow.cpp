@@ -6,6 +6,13 @@
 #include "AppResources.h"
 #include "AppSettings.h"
 #include "BUPacket.h"
+#include "ChannelDetailsView.h"
+#include "ChannelDisplaySettings.h"
+#include "DisplaySettingsWindow.h"
+#include "MoldMachineSettingsDialog.h"
+#include "MoldMachineTable.h"
+#include "SerialPacket.h"
+#include "SystemStatusWidget.h"
 #include "DataPort.h"
 #include "FileController.h"
 #include "MoldFileController.h"
@@ -66,12 +73,17 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
     m_shotDataB = std::make_unique<ShotData>();
     m_adminWindow = new AdminWindow(this);
     m_adminWindow->setQuitHandler([this] { quitApplication(); });
+    m_displaySettingsWindow = new DisplaySettingsWindow(this);
+    m_moldMachineDialog = new MoldMachineSettingsDialog(this);
+    createMachineLink();
 
     buildStatusBar();
+    connectDetailsViews();
     applyConfigurationToView();
     applyStyleSheets();
     m_aboutDialog = new AboutDialog(this);
     checkDataFolder();
+    m_fileController->writeMachineLogHeader(m_serialPacket);
     createRecorder();
 
     m_shotTimer = new QTimer(this);
@@ -278,65 +290,6 @@ void MainWindow::applyStyleSheets()
 {
     setStyleSheet(QString::fromLatin1(GroupBoxStyle));
     m_ui->menuBar->setStyleSheet(QString::fromLatin1(MenuBarStyle));
-}
-
-void MainWindow::createRecorder()
-{
-    AppSettings settings;
-    m_fileController->setSaveLog(settings.value(QStringLiteral("saveDataTypeLog"), true).toBool());
-    m_fileController->setSaveAlarmWave(
-        settings.value(QStringLiteral("saveDataTypeAlarmWave"), true).toBool());
-    m_fileController->setSaveAllWave(
-        settings.value(QStringLiteral("saveDataTypeAllWave"), true).toBool());
-    // The buffers travel to the worker thread by pointer through queued signals.
-    qRegisterMetaType<ShotData*>("ShotData*");
-    m_rawDataSaveWorker = std::make_unique<RawDataSaveWorker>(m_fileController);
-    connect(this, &MainWindow::beginRawDataSaving, m_rawDataSaveWorker.get(),
-            &RawDataSaveWorker::createNewRawDataFile, Qt::QueuedConnection);
-    connect(this, &MainWindow::saveRawData, m_rawDataSaveWorker.get(),
-            &RawDataSaveWorker::saveRawDataIncremental, Qt::QueuedConnection);
-    connect(this, &MainWindow::shotLogRequested, m_fileController, &FileController::writeShotLog);
-    connect(m_adminWindow, &AdminWindow::saveDataTypesChanged, m_fileController,
-            [this](bool log, bool alarmWave, bool allWave) {
-                m_fileController->setSaveLog(log);
-                m_fileController->setSaveAlarmWave(alarmWave);
-                m_fileController->setSaveAllWave(allWave);
-            });
-}
-
-void MainWindow::writeLogHeader(int event)
-{
-    m_fileController->setSettingsName(m_systemConfig->name());
-    m_fileController->writeLogHeader(m_systemConfig->channelCount(),
-                                     FileController::LogEvent(event));
-}
-
-void MainWindow::on_loadReferenceButton_clicked()
-{
-    loadReferenceFile();
-}
-
-void MainWindow::on_actionOpenReferenceFile_triggered()
-{
-    loadReferenceFile();
-}
-
-void MainWindow::loadReferenceFile()
-{
-    const QString path = UserPrompt::getOpenFileName(
-        this, tr("Open Reference Wave Data File"),
-        AppSettings().value(QStringLiteral("dataPath")).toString(), tr("CVO Data File(*.csv)"));
-    if (path.isEmpty())
-        return;
-    qDebug() << "Ref file:" << path;
-    const ReferenceFileReader::Result result = ReferenceFileReader::read(path);
-    if (!result.ok()) {
-        UserPrompt::warning(this, result.title, result.text);
-        return;
-    }
-    qDebug() << "Sampling Interval=" << result.samplingInterval;
-    Q_EMIT referenceWaveformsLoaded(result.waveforms, result.samplingInterval,
-                                    QFileInfo(path).fileName());
 }
 
 // The data folder for this run: the setting when it can be written to, otherwise the

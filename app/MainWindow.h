@@ -8,6 +8,9 @@
 #include <memory>
 
 class AboutDialog;
+class DisplaySettingsWindow;
+class MoldMachineSettingsDialog;
+class SerialPacket;
 class FileController;
 class RawDataSaveWorker;
 class AdminWindow;
@@ -72,6 +75,8 @@ public:
     // Data folder in use for this run (the setting, or the fallback when it is unusable).
     QString dataFolder() const { return m_dataFolder; }
     FileController* fileController() const { return m_fileController; }
+    SerialPacket* machineLink() const { return m_serialPacket; }
+    quint8 focusChannel() const { return m_focusChannel; }
 
 Q_SIGNALS:
     // To the recording worker (queued across threads; the buffer is shared, not copied).
@@ -100,6 +105,12 @@ public Q_SLOTS:
     void handlePacketFromBU(BUPacket* packet);
     void transitToIdleState();
     void checkDiskSpace();
+    void mmcStatusUpdated(int status);
+    void serialReciveDebug(int* error);
+    void redrawPlot();
+    void plotColorChangeRequested();
+    void changeFocusChannel(quint8 channel);
+    void resizeChannelDetailsScrollArea(int width);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -121,6 +132,9 @@ private Q_SLOTS:
     void on_actionAdministration_triggered();
     void on_actionAboutCVO_triggered();
     void on_loadReferenceButton_clicked();
+    void on_actionMoldMachine_triggered();
+    void on_actionDisplaySettings_triggered();
+    void moduleSettingsWindowRequested(int) {}
     void on_actionOpenReferenceFile_triggered();
     void on_debugButton_clicked() {}
     void on_debug2Button_clicked() {}
@@ -135,6 +149,10 @@ private:
     void checkDataFolder();
     void chooseDataFolder();
     void createRecorder();
+    void createMachineLink();
+    void connectDetailsViews();
+    void showChannelValues(ShotData* shot, bool withIntegral);
+    void applyDisplaySettings();
     void loadReferenceFile();
     void writeLogHeader(int event);
 
@@ -178,6 +196,9 @@ private:
     QTimer* m_shotTimer = nullptr;
     AdminWindow* m_adminWindow = nullptr;
     FileController* m_fileController = nullptr;
+    SerialPacket* m_serialPacket = nullptr;
+    MoldMachineSettingsDialog* m_moldMachineDialog = nullptr;
+    DisplaySettingsWindow* m_displaySettingsWindow = nullptr;
     std::unique_ptr<RawDataSaveWorker> m_rawDataSaveWorker;
     AboutDialog* m_aboutDialog = nullptr;
 

@@ -9,6 +9,7 @@
 #include "FileController.h"
 #include "FirmwareInfo.h"
 #include "FirmwareQuery.h"
+#include "MachinePortCheck.h"
 #include "MoldFileController.h"
 #include "MonitoringRules.h"
 #include "SettingsMatcher.h"
@@ -44,6 +45,7 @@ void MainWindow::startUnitSession()
         return;
     if (firmwareType != -1 && loadConfigurationFromUnit(false)) {
         synchronizeUnitClock(this, false);
+        MachinePortCheck::openAtStartup(*m_serialPacket, this);
         return;
     }
     const QString lastFile = AppSettings().value(QStringLiteral("lastMoldFile")).toString();

@@ -1,6 +1,7 @@
 // cvo-unitsim: a measuring unit on the network for development and demonstration
 // without hardware. Runs until SIGINT/SIGTERM or until the requested number of shots.
 
+#include "PeripheralCommandLine.h"
 #include "SimulatorCommandLine.h"
 #include "SimulatorOptions.h"
 #include "UnitSimulator.h"
@@ -63,17 +64,20 @@ int main(int argc, char* argv[])
     parser.addHelpOption();
     SimulatorCommandLine unitOptions;
     unitOptions.addTo(parser);
+    PeripheralCommandLine peripherals;
+    peripherals.addTo(parser);
     parser.process(app);
 
     SimulatorOptions options;
     QString error;
-    if (!unitOptions.read(parser, &options, &error)) {
+    if (!unitOptions.read(parser, &options, &error) ||
+        !peripherals.read(parser, options.address, options.logFrames, &error)) {
         std::fprintf(stderr, "cvo-unitsim: %s\n", qPrintable(error));
         return 2;
     }
 
     UnitSimulator unit(options);
-    if (!unit.start(&error)) {
+    if (!unit.start(&error) || !peripherals.start(unit, &error)) {
         std::fprintf(stderr, "cvo-unitsim: %s\n", qPrintable(error));
         return 1;
     }
@@ -82,6 +86,7 @@ int main(int argc, char* argv[])
     quitOnSignals(app);
 
     const int result = app.exec();
+    peripherals.stop();
     unit.stop();
     printSummary(unit);
     return result;

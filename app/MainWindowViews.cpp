@@ -1,0 +1,214 @@
+// The window's helpers around the shots: recorder, molding machine link, channel details,
+// status display and display settings.
+
+#include "MainWindow.h"
+#include "ui_MainWindow.h"
+
+#include "AdminWindow.h"
+#include "AppSettings.h"
+#include "ChannelDetailsView.h"
+#include "ChannelDisplaySettings.h"
+#include "DisplaySettingsWindow.h"
+#include "FileController.h"
+#include "MoldMachineSettingsDialog.h"
+#include "MoldMachineTable.h"
+#include "RawDataSaveWorker.h"
+#include "ReferenceFileReader.h"
+#include "SerialPacket.h"
+#include "ShotData.h"
+#include "SystemConfig.h"
+#include "SystemStatusWidget.h"
+#include "UserPrompt.h"
+
+#include <QDebug>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMap>
+#include <QScrollArea>
+
+void MainWindow::createRecorder()
+{
+    AppSettings settings;
+    m_fileController->setSaveLog(settings.value(QStringLiteral("saveDataTypeLog"), true).toBool());
+    m_fileController->setSaveAlarmWave(
+        settings.value(QStringLiteral("saveDataTypeAlarmWave"), true).toBool());
+    m_fileController->setSaveAllWave(
+        settings.value(QStringLiteral("saveDataTypeAllWave"), true).toBool());
+    // The buffers travel to the worker thread by pointer through queued signals.
+    qRegisterMetaType<ShotData*>("ShotData*");
+    m_rawDataSaveWorker = std::make_unique<RawDataSaveWorker>(m_fileController);
+    connect(this, &MainWindow::beginRawDataSaving, m_rawDataSaveWorker.get(),
+            &RawDataSaveWorker::createNewRawDataFile, Qt::QueuedConnection);
+    connect(this, &MainWindow::saveRawData, m_rawDataSaveWorker.get(),
+            &RawDataSaveWorker::saveRawDataIncremental, Qt::QueuedConnection);
+    connect(this, &MainWindow::shotLogRequested, m_fileController, &FileController::writeShotLog);
+    connect(m_adminWindow, &AdminWindow::saveDataTypesChanged, m_fileController,
+            [this](bool log, bool alarmWave, bool allWave) {
+                m_fileController->setSaveLog(log);
+                m_fileController->setSaveAlarmWave(alarmWave);
+                m_fileController->setSaveAllWave(allWave);
+            });
+}
+
+void MainWindow::createMachineLink()
+{
+    m_serialPacket = new SerialPacket(this);
+    connect(m_serialPacket, &SerialPacket::statusUpdate, this,
+            [this](SerialPacket::Status status) { mmcStatusUpdated(int(status)); });
+    connect(m_serialPacket, &SerialPacket::packetAllFinished, this, &MainWindow::serialReciveDebug);
+    connect(this, &MainWindow::machineShotStarted, m_serialPacket, &SerialPacket::resetReception);
+    connect(this, &MainWindow::machineShotEnded, m_serialPacket, &SerialPacket::start);
+    m_serialPacket->loadMachineFile(MoldMachineTable::settingsFilePath());
+}
+
+void MainWindow::mmcStatusUpdated(int status)
+{
+    if (!isVisible())
+        return;
+    qDebug() << "Serial Update * " << status;
+    static const QMap<int, QString> styles = {
+        {SerialPacket::Idle, QStringLiteral("background-color: whitesmoke;")},
+        {SerialPacket::PortOpenError, QStringLiteral("background-color: red;")},
+        {SerialPacket::Sending, QStringLiteral("background-color: lawngreen;")},
+        {SerialPacket::Received, QStringLiteral("background-color: yellow;")},
+        {SerialPacket::Timeout, QStringLiteral("background-color: orange;")},
+    };
+    const auto style = styles.constFind(status);
+    if (style != styles.constEnd())
+        m_mmcStatusLabel->setStyleSheet(*style);
+}
+
+void MainWindow::serialReciveDebug(int* error)
+{
+    qDebug("Mold Machine Communication Finished !!");
+    qDebug() << "Err=" << (error ? *error : 0);
+    for (const MoldMachineRecord& record : m_serialPacket->records())
+        qDebug() << record.id << record.name << record.reply;
+    if (m_currentShot)
+        m_fileController->writeMachineLog(m_serialPacket, m_currentShot);
+}
+
+void MainWindow::on_actionMoldMachine_triggered()
+{
+    const QString path = MoldMachineTable::settingsFilePath();
+    m_moldMachineDialog->setFilePath(path);
+    m_moldMachineDialog->load();
+    const int result = runWithPacketsSuspended(m_moldMachineDialog);
+    qDebug() << "m_moldMachineSettingsDialog exec =" << result;
+    if (result == QDialog::Accepted) {
+        m_serialPacket->loadMachineFile(path);
+        m_fileController->writeMachineLogHeader(m_serialPacket);
+    }
+}
+
+void MainWindow::connectDetailsViews()
+{
+    ChannelDetailsView* details = m_ui->channelDetailsView;
+    connect(this, &MainWindow::configurationApplied, details, &ChannelDetailsView::rebuild);
+    connect(this, &MainWindow::configurationApplied, m_ui->systemStatusWidget,
+            [this](const SystemConfig& config) { m_ui->systemStatusWidget->update(config); });
+    connect(this, &MainWindow::moduleFlagsUpdated, m_ui->systemStatusWidget,
+            [this](const QList<bool>& flags) {
+                m_ui->systemStatusWidget->update(*m_systemConfig, flags);
+            });
+    connect(this, &MainWindow::shotStarted, details, &ChannelDetailsView::clearValues);
+    connect(this, &MainWindow::shotRefreshed, this,
+            [this](ShotData* shot) { showChannelValues(shot, false); });
+    connect(this, &MainWindow::shotEnded, this,
+            [this](ShotData* shot) { showChannelValues(shot, true); });
+    connect(details, &ChannelDetailsView::plotVisibilityChanged, this, &MainWindow::redrawPlot);
+    connect(details, &ChannelDetailsView::plotColorChanged, this,
+            &MainWindow::plotColorChangeRequested);
+    connect(details, &ChannelDetailsView::focusChannelChanged, this,
+            &MainWindow::changeFocusChannel);
+    connect(details, &ChannelDetailsView::resized, this,
+            &MainWindow::resizeChannelDetailsScrollArea);
+    connect(m_ui->systemStatusWidget, &SystemStatusWidget::moduleSettingsActivate, this,
+            &MainWindow::moduleSettingsWindowRequested);
+}
+
+void MainWindow::showChannelValues(ShotData* shot, bool withIntegral)
+{
+    ChannelDetailsView* details = m_ui->channelDetailsView;
+    const int count = shot->channelCount();
+    for (int c = 0; c < count; ++c) {
+        const ChannelShotData* channel = shot->channel(c);
+        if (!channel)
+            continue;
+        details->setValues(c, channel->peak(), channel->sum());
+        if (withIntegral)
+            details->setIntegral(c, channel->integral());
+    }
+}
+
+void MainWindow::redrawPlot()
+{
+    applyDisplaySettings();
+}
+
+void MainWindow::plotColorChangeRequested()
+{
+    applyDisplaySettings();
+}
+
+// Colours and visibility live in the settings store; the views show what it holds.
+void MainWindow::applyDisplaySettings()
+{
+    ChannelDisplaySettings display;
+    for (int c = 0; c < m_systemConfig->channelCount(); ++c) {
+        const ChannelDisplaySettings::Entry entry = display.entry(c);
+        m_ui->channelDetailsView->setChannelDisplay(c, entry.color, entry.visible);
+    }
+}
+
+void MainWindow::on_actionDisplaySettings_triggered()
+{
+    runWithPacketsSuspended(m_displaySettingsWindow);
+    applyDisplaySettings();
+}
+
+void MainWindow::changeFocusChannel(quint8 channel)
+{
+    m_focusChannel = channel;
+}
+
+void MainWindow::resizeChannelDetailsScrollArea(int width)
+{
+    m_ui->channelDetailsScrollArea->setFixedWidth(width);
+}
+
+void MainWindow::writeLogHeader(int event)
+{
+    m_fileController->setSettingsName(m_systemConfig->name());
+    m_fileController->writeLogHeader(m_systemConfig->channelCount(),
+                                     FileController::LogEvent(event));
+}
+
+void MainWindow::on_loadReferenceButton_clicked()
+{
+    loadReferenceFile();
+}
+
+void MainWindow::on_actionOpenReferenceFile_triggered()
+{
+    loadReferenceFile();
+}
+
+void MainWindow::loadReferenceFile()
+{
+    const QString path = UserPrompt::getOpenFileName(
+        this, tr("Open Reference Wave Data File"),
+        AppSettings().value(QStringLiteral("dataPath")).toString(), tr("CVO Data File(*.csv)"));
+    if (path.isEmpty())
+        return;
+    qDebug() << "Ref file:" << path;
+    const ReferenceFileReader::Result result = ReferenceFileReader::read(path);
+    if (!result.ok()) {
+        UserPrompt::warning(this, result.title, result.text);
+        return;
+    }
+    qDebug() << "Sampling Interval=" << result.samplingInterval;
+    Q_EMIT referenceWaveformsLoaded(result.waveforms, result.samplingInterval,
+                                    QFileInfo(path).fileName());
+}
+

@@ -1,0 +1,264 @@
+// The main window against the simulated unit on its own thread: the first contact, live
+// shots, a unit reset, the offline start and the matching of settings files.
+
+#include "AppSettings.h"
+#include "ChannelConfig.h"
+#include "FirmwareInfo.h"
+#include "MainWindow.h"
+#include "ModuleConfigBase.h"
+#include "MoldSettingsFile.h"
+#include "SettingsMatcher.h"
+#include "ShotData.h"
+#include "SimulatorThread.h"
+#include "SystemConfig.h"
+#include "TestHomeMain.h"
+#include "UnitSimulator.h"
+#include "UnitState.h"
+#include "UserPrompt.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+
+namespace {
+
+constexpr int TimeoutMs = 15000;
+
+QHostAddress unitAddress(int n)
+{
+    return QHostAddress(QStringLiteral("127.0.60.%1").arg(n));
+}
+
+// A fast unit: one second shots at 5 ms, twenty times faster than real time.
+SimulatorOptions fastUnit(const QHostAddress& address)
+{
+    SimulatorOptions options;
+    options.address = address;
+    options.config.setPeriod(1);
+    options.config.setSamplingInterval(5);
+    options.config.setName(QStringLiteral("E2E"));
+    options.speed = 20;
+    options.cycleTimeMs = 1500;
+    options.tickMs = 5;
+    return options;
+}
+
+// Collects the log lines written while it exists, passing them on.
+class LogCapture
+{
+public:
+    LogCapture()
+    {
+        s_lines.clear();
+        s_previous = qInstallMessageHandler(&LogCapture::handle);
+    }
+    ~LogCapture() { qInstallMessageHandler(s_previous); }
+    int indexOf(const QString& line) const { return int(s_lines.indexOf(line)); }
+    int count(const QString& line) const { return int(s_lines.count(line)); }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text)
+    {
+        s_lines.append(text);
+        s_previous(type, context, text);
+    }
+    static inline QStringList s_lines;
+    static inline QtMessageHandler s_previous = nullptr;
+};
+
+} // namespace
+
+class TestEndToEnd : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        m_prompts.clear();
+        UserPrompt::setMessageHandler([this](const UserPrompt::Message& m) {
+            m_prompts.append(m);
+            return QMessageBox::Ok;
+        });
+        m_settingsFolder = std::make_unique<QTemporaryDir>();
+        AppSettings().clear();
+        AppSettings().setValue("settingsPath", m_settingsFolder->path());
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+        UserPrompt::setMessageHandler({});
+        SettingsMatcher::setChooser({});
+        resetFirmwareType();
+    }
+
+    void firstContactThenShotsInAlternatingBuffers()
+    {
+        SimulatorThread unit(fastUnit(unitAddress(1)));
+        QVERIFY(unit.startAndWait());
+        LogCapture log;
+        startWindow(unitAddress(1));
+        QSignalSpy begin(m_window.get(), &MainWindow::beginRawDataSaving);
+        QSignalSpy finals(m_window.get(), &MainWindow::saveRawData);
+
+        QTRY_VERIFY_WITH_TIMEOUT(begin.size() >= 3, TimeoutMs);
+        // The first contact in order: firmware, configuration, clock, then the data link.
+        const int firmware = log.indexOf("Start to read the firmware type...");
+        const int matched = log.indexOf("CONFIG MATCHED.");
+        const int saved = log.indexOf("Firmware type: standard");
+        const int clock = log.indexOf("BU Clock synchronize");
+        const int data = log.indexOf("Data Connection Established.");
+        QVERIFY(firmware >= 0 && saved > firmware);
+        QVERIFY2(matched < 0, "no file yet: the unit's configuration is saved, not matched");
+        QVERIFY(clock > saved && data > clock);
+        QVERIFY(QFile::exists(m_settingsFolder->path() + "/E2E.xml"));
+
+        ShotData* first = begin.at(0).at(0).value<ShotData*>();
+        ShotData* second = begin.at(1).at(0).value<ShotData*>();
+        ShotData* third = begin.at(2).at(0).value<ShotData*>();
+        QVERIFY(first != second);
+        QCOMPARE(first, third);
+        QCOMPARE(m_window->systemConfig().channelCount(), 8);
+        QCOMPARE(second->channelCount(), 8);
+        QVERIFY(second->channel(0)->sampleCount() >= 200); // one second at 5 ms, and the last
+        QVERIFY(std::any_of(finals.cbegin(), finals.cend(),
+                            [](const QList<QVariant>& call) { return call.at(1).toBool(); }));
+
+        // Counters follow the unit's status.
+        const qint32 lastShot = qint32(unit.simulator()->statistics().lastShotNumber.load());
+        QTRY_VERIFY_WITH_TIMEOUT(label("shotNumber")->text().toInt() >= lastShot, TimeoutMs);
+        QVERIFY(label("shotCountOK")->text().toInt() + label("shotCountNG")->text().toInt() >= 1);
+    }
+
+    void unitResetRereadsTheConfiguration()
+    {
+        SimulatorThread unit(fastUnit(unitAddress(2)));
+        QVERIFY(unit.startAndWait());
+        LogCapture log;
+        startWindow(unitAddress(2));
+        QTRY_VERIFY_WITH_TIMEOUT(m_window->currentShot() != nullptr, TimeoutMs);
+
+        unit.simulator()->reportUnitReset();
+        QTRY_VERIFY_WITH_TIMEOUT(log.count("Reloading configuration from BU...") == 1, TimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(log.count("CONFIG MATCHED.") == 1, TimeoutMs); // the file of the first read
+        const auto reset = std::find_if(m_prompts.cbegin(), m_prompts.cend(), [](const UserPrompt::Message& m) {
+            return m.title == QStringLiteral("BU Reset Detected");
+        });
+        QVERIFY(reset != m_prompts.cend());
+        QCOMPARE(reset->autoCloseMs, 5000);
+        QVERIFY(m_window->isUnitOnline());
+        QSignalSpy begin(m_window.get(), &MainWindow::beginRawDataSaving);
+        QTRY_VERIFY_WITH_TIMEOUT(begin.size() >= 1, TimeoutMs); // shots go on
+    }
+
+    void unreachableUnitShowsTheLastFileOffline()
+    {
+        SystemConfig fileConfig;
+        fileConfig.addModule(0x02000007);
+        fileConfig.addModule(0x11000008);
+        const QString path = m_settingsFolder->path() + "/LAST.xml";
+        QCOMPARE(MoldSettingsFile::write(fileConfig, path), MoldSettingsFile::Status::Ok);
+        AppSettings().setValue("lastMoldFile", path);
+
+        startWindow(unitAddress(3)); // nothing listens there
+        QTRY_VERIFY_WITH_TIMEOUT(m_window->shotState() == MainWindow::Offline, TimeoutMs);
+        QVERIFY(std::any_of(m_prompts.cbegin(), m_prompts.cend(), [](const UserPrompt::Message& m) {
+            return m.title == QStringLiteral("Can not connect to BU Control port");
+        }));
+        QCOMPARE(m_window->systemConfig().channelCount(), 12);
+        QVERIFY(m_window->packetsSuspended());
+        QVERIFY(!m_window->isUnitOnline());
+        for (const char* name : {"freerunButton", "monitorModeButton", "abortShotButton",
+                                 "shotNumberResetButton", "shotCountClearButton"})
+            QVERIFY2(!button(name)->isEnabled(), name);
+        for (const char* name : {"settingsButton", "loadReferenceButton", "viewerButton"})
+            QVERIFY2(button(name)->isEnabled(), name);
+        QVERIFY(!m_window->findChild<QAction*>("actionIOTest")->isEnabled());
+    }
+
+    void differingFileLetsTheOperatorChoose_data()
+    {
+        QTest::addColumn<bool>("overwriteFile");
+        QTest::newRow("Overwrite File") << true;
+        QTest::newRow("Overwrite Equipment") << false;
+    }
+
+    void differingFileLetsTheOperatorChoose()
+    {
+        QFETCH(bool, overwriteFile);
+        const SimulatorOptions options = fastUnit(unitAddress(4));
+        SystemConfig fileConfig = options.config;
+        Zone zone = fileConfig.channelAt(2)->zone1();
+        zone.upper = quint16(zone.upper + 17);
+        fileConfig.channelAt(2)->setZone1(zone);
+        const QString path = m_settingsFolder->path() + "/E2E.xml";
+        QCOMPARE(MoldSettingsFile::write(fileConfig, path), MoldSettingsFile::Status::Ok);
+        int asked = 0;
+        SettingsMatcher::setChooser([&](QWidget*, const QString& name) {
+            ++asked;
+            return name == QStringLiteral("E2E") && overwriteFile;
+        });
+
+        SimulatorThread unit(options);
+        QVERIFY(unit.startAndWait());
+        startWindow(unitAddress(4));
+        QTRY_VERIFY_WITH_TIMEOUT(m_window->currentShot() != nullptr, TimeoutMs);
+        QCOMPARE(asked, 1);
+        const quint16 expected = overwriteFile ? options.config.channelAt(2)->zone1().upper : zone.upper;
+        QCOMPARE(m_window->systemConfig().channelAt(2)->zone1().upper, expected);
+        // The side that was overwritten now holds the other's value.
+        const auto reread = MoldSettingsFile::read(path);
+        QVERIFY(reread.config);
+        QCOMPARE(reread.config->channelAt(2)->zone1().upper, expected);
+        SystemConfig unitSide;
+        unit.call([&](UnitSimulator& sim) { unitSide = sim.state().config(); });
+        QCOMPARE(unitSide.channelAt(2)->zone1().upper, expected);
+    }
+
+    void fileWithOtherModulesLeavesTheFileAlone()
+    {
+        SystemConfig fileConfig;
+        fileConfig.addModule(0x03000001);
+        const QString path = m_settingsFolder->path() + "/E2E.xml";
+        QCOMPARE(MoldSettingsFile::write(fileConfig, path), MoldSettingsFile::Status::Ok);
+        const QByteArray before = readAll(path);
+        int asked = 0;
+        SettingsMatcher::setChooser([&](QWidget*, const QString&) { return ++asked, true; });
+
+        SimulatorThread unit(fastUnit(unitAddress(5)));
+        QVERIFY(unit.startAndWait());
+        startWindow(unitAddress(5));
+        QTRY_VERIFY_WITH_TIMEOUT(m_window->currentShot() != nullptr, TimeoutMs);
+        QCOMPARE(asked, 0);
+        QCOMPARE(m_window->systemConfig().channelCount(), 8);
+        QCOMPARE(readAll(path), before);
+    }
+
+private:
+    void startWindow(const QHostAddress& address)
+    {
+        AppSettings().setValue("deviceIPAddress", address.toIPv4Address());
+        m_window = std::make_unique<MainWindow>(QStringList{"cvo-manager"});
+        m_window->setQuitHandler([] { QFAIL("the application must not quit"); });
+        m_window->show();
+    }
+
+    static QByteArray readAll(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QPushButton* button(const char* name) const { return m_window->findChild<QPushButton*>(name); }
+    QLabel* label(const char* name) const { return m_window->findChild<QLabel*>(name); }
+
+    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<QTemporaryDir> m_settingsFolder;
+    QList<UserPrompt::Message> m_prompts;
+};
+
+CVO_TEST_MAIN_WITH_OWN_HOME(TestEndToEnd)
+#include "tst_e2e_monitoring.moc"
