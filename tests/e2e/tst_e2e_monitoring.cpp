@@ -4,6 +4,7 @@
 #include "AppSettings.h"
 #include "ChannelConfig.h"
 #include "FirmwareInfo.h"
+#include "MachineStandIn.h"
 #include "MainWindow.h"
 #include "ModuleConfigBase.h"
 #include "MoldSettingsFile.h"
@@ -235,6 +236,46 @@ private Q_SLOTS:
         QCOMPARE(asked, 0);
         QCOMPARE(m_window->systemConfig().channelCount(), 8);
         QCOMPARE(readAll(path), before);
+    }
+
+    void everyShotLeavesFilesAndTheMachinesAnswers()
+    {
+        QTemporaryDir portFolder;
+        MachineOptions machineOptions;
+        machineOptions.linkPath = portFolder.path() + "/machine";
+        MachineStandIn machine(machineOptions);
+        QVERIFY(machine.start());
+        AppSettings().setValue("moldMachineSerialPort", machineOptions.linkPath);
+        QFile table(m_settingsFolder->path() + "/Mold_Machine.csv");
+        QVERIFY(table.open(QIODevice::WriteOnly));
+        table.write("SHOT,Machine shot\nPMAX,Peak pressure\n");
+        table.close();
+
+        // Slow enough for the machine to answer before the next shot starts.
+        SimulatorOptions options = fastUnit(unitAddress(6));
+        options.speed = 2;
+        SimulatorThread unit(options);
+        QVERIFY(unit.startAndWait());
+        startWindow(unitAddress(6));
+        const QString data = m_window->dataFolder();
+        const auto filesNamed = [&](const QString& pattern) {
+            QStringList found;
+            for (const QFileInfo& folder : QDir(data).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
+                for (const QFileInfo& file : QDir(folder.filePath()).entryInfoList({pattern}, QDir::Files))
+                    found.append(file.filePath());
+            return found;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(filesNamed("all_E2E_*p.csv").size() >= 2, TimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(readAll(filesNamed("log_E2E_*p.csv").value(0)).contains(", OK, ") ||
+                                     readAll(filesNamed("log_E2E_*p.csv").value(0)).contains(", NG, "),
+                                 TimeoutMs);
+        // The machine log: its header names the table's records, each shot a line of answers.
+        QTRY_VERIFY_WITH_TIMEOUT(readAll(filesNamed("log_??????.csv").value(0)).contains(", 138.6"),
+                                 TimeoutMs);
+        const QByteArray machineLog = readAll(filesNamed("log_??????.csv").value(0));
+        QVERIFY(machineLog.contains("Time, Shot, Machine shot, Peak pressure"));
+        QVERIFY(machineLog.contains(", 15234, 138.6"));
+        machine.stop();
     }
 
 private:
