@@ -2,6 +2,7 @@
 // itself run as a child process.
 
 #include "FirmwareIdentity.h"
+#include "MoldSettingsFile.h"
 #include "Presets.h"
 #include "SimulatorCommandLine.h"
 #include "SimulatorOptions.h"
@@ -9,9 +10,13 @@
 #include <QCommandLineParser>
 #include <QProcess>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
+
+// Flag bits the mold settings file does not hold.
+constexpr quint16 SettingsFileReservedFlags = 0x0018;
 
 // Parses `arguments` as the program does; the error is empty on success.
 QString parse(const QStringList& arguments, SimulatorOptions* options)
@@ -91,6 +96,24 @@ private Q_SLOTS:
         QFETCH(QString, arguments);
         SimulatorOptions options;
         QVERIFY(!parse(arguments.split(QLatin1Char(' ')), &options).isEmpty());
+    }
+
+    void takesItsConfigurationFromAMoldSettingsFile()
+    {
+        QTemporaryDir folder;
+        SystemConfig config;
+        config.addModule(0x02000005);
+        config.setPeriod(7);
+        config.setFlags(quint16(config.flags() & ~SettingsFileReservedFlags));
+        const QString path = folder.path() + QStringLiteral("/LINE3.xml");
+        QCOMPARE(MoldSettingsFile::write(config, path), MoldSettingsFile::Status::Ok);
+        SimulatorOptions options;
+        QCOMPARE(parse({QStringLiteral("--mold-file"), path}, &options), QString());
+        QVERIFY(options.config.equals(config));
+        QCOMPARE(options.config.name(), QStringLiteral("LINE3"));
+        QVERIFY(!parse({QStringLiteral("--mold-file"), folder.path() + QStringLiteral("/none.xml")},
+                       &options)
+                     .isEmpty());
     }
 
     void presetsFitTheUnitsFrames()

@@ -1,9 +1,11 @@
 #include "SimulatorCommandLine.h"
 
+#include "MoldSettingsFile.h"
 #include "Presets.h"
 #include "SimulatorOptions.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <limits>
@@ -73,6 +75,11 @@ SimulatorCommandLine::SimulatorCommandLine()
       m_dataPort(valueOption("data-port", QStringLiteral("Data (streaming) port."), "port",
                              QStringLiteral("50001"))),
       m_preset(valueOption("preset", presetHelp(), "name", Presets::defaultName())),
+      m_moldFile(valueOption("mold-file",
+                             QStringLiteral("Unit configuration from a mold settings file "
+                                            "(instead of --preset); the file's base name "
+                                            "becomes the settings name."),
+                             "file")),
       m_firmware(valueOption("firmware",
                              QStringLiteral("Firmware: standard, a (company A), c (company C) "
                                             "or legacy (older layouts, no unit information)."),
@@ -126,12 +133,12 @@ SimulatorCommandLine::SimulatorCommandLine()
 
 void SimulatorCommandLine::addTo(QCommandLineParser& parser) const
 {
-    parser.addOptions({m_address,        m_controlPort,   m_dataPort,      m_preset,
-                       m_firmware,       m_versionWord,   m_cycleTime,     m_speed,
-                       m_shots,          m_seed,          m_driftEvery,    m_logFrames,
-                       m_dropEvery,      m_corruptEvery,  m_splitFrames,   m_mergeFrames,
-                       m_silentData,     m_silentControl, m_refuseControl, m_resetEvery,
-                       m_wrongReplyEvery});
+    parser.addOptions({m_address,     m_controlPort,    m_dataPort,      m_preset,
+                       m_moldFile,    m_firmware,       m_versionWord,   m_cycleTime,
+                       m_speed,       m_shots,          m_seed,          m_driftEvery,
+                       m_logFrames,   m_dropEvery,      m_corruptEvery,  m_splitFrames,
+                       m_mergeFrames, m_silentData,     m_silentControl, m_refuseControl,
+                       m_resetEvery,  m_wrongReplyEvery});
 }
 
 bool SimulatorCommandLine::read(const QCommandLineParser& parser, SimulatorOptions* options,
@@ -162,13 +169,24 @@ bool SimulatorCommandLine::readNetwork(const QCommandLineParser& parser, Simulat
 bool SimulatorCommandLine::readUnit(const QCommandLineParser& parser, SimulatorOptions* options,
                                     QString* error) const
 {
-    const QString preset = parser.value(m_preset);
-    if (!Presets::make(preset, &options->config)) {
+    if (parser.isSet(m_moldFile)) {
+        const QString path = parser.value(m_moldFile);
+        MoldSettingsFile::ReadResult file = MoldSettingsFile::read(path);
+        if (file.status != MoldSettingsFile::Status::Ok || !file.config) {
+            *error = QStringLiteral("--mold-file %1: not a readable mold settings file").arg(path);
+            return false;
+        }
+        options->config = *file.config;
+        options->config.setName(QFileInfo(path).completeBaseName());
+        options->presetName = path;
+    } else if (const QString preset = parser.value(m_preset);
+               Presets::make(preset, &options->config)) {
+        options->presetName = preset;
+    } else {
         *error = QStringLiteral("--preset %1: expected one of %2")
                      .arg(preset, Presets::names().join(QStringLiteral(", ")));
         return false;
     }
-    options->presetName = preset;
     options->logFrames = parser.isSet(m_logFrames);
     return readInto(parser, m_seed, 0, 0xFFFFFFFFLL, &options->seed, error) &&
            readInto(parser, m_driftEvery, 0, IntMax, &options->driftEvery, error);

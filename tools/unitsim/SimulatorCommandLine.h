@@ -42,6 +42,7 @@ private:
     QCommandLineOption m_controlPort;
     QCommandLineOption m_dataPort;
     QCommandLineOption m_preset;
+    QCommandLineOption m_moldFile;
     QCommandLineOption m_firmware;
     QCommandLineOption m_versionWord;
     QCommandLineOption m_cycleTime;
