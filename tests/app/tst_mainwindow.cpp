@@ -1,6 +1,7 @@
 #include "AppSettings.h"
 #include "DataPort.h"
 #include "FrameBuilder.h"
+#include "LogCapture.h"
 #include "MainWindow.h"
 #include "TestHomeMain.h"
 #include "UserPrompt.h"
@@ -27,27 +28,6 @@ const QString LinkUp = QStringLiteral("background-color: lawngreen;");
 const QString LinkDown = QStringLiteral("background-color: red;");
 const QString RetryLog = QStringLiteral("Trying DataPort reconnection");
 
-// Collects the log lines written while it exists, passing them on as before.
-class LogCapture
-{
-public:
-    LogCapture()
-    {
-        s_lines.clear();
-        s_previous = qInstallMessageHandler(&LogCapture::handle);
-    }
-    ~LogCapture() { qInstallMessageHandler(s_previous); }
-    int count(const QString& line) const { return int(s_lines.count(line)); }
-
-private:
-    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text)
-    {
-        s_lines.append(text);
-        s_previous(type, context, text);
-    }
-    static inline QStringList s_lines;
-    static inline QtMessageHandler s_previous = nullptr;
-};
 
 // The unit's end of the data port on its own loopback address: counts connections.
 class UnitStandIn : public QObject

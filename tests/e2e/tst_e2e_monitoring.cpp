@@ -4,6 +4,7 @@
 #include "AppSettings.h"
 #include "ChannelConfig.h"
 #include "FirmwareInfo.h"
+#include "LogCapture.h"
 #include "MachineStandIn.h"
 #include "MainWindow.h"
 #include "ModuleConfigBase.h"
@@ -46,28 +47,6 @@ SimulatorOptions fastUnit(const QHostAddress& address)
     return options;
 }
 
-// Collects the log lines written while it exists, passing them on.
-class LogCapture
-{
-public:
-    LogCapture()
-    {
-        s_lines.clear();
-        s_previous = qInstallMessageHandler(&LogCapture::handle);
-    }
-    ~LogCapture() { qInstallMessageHandler(s_previous); }
-    int indexOf(const QString& line) const { return int(s_lines.indexOf(line)); }
-    int count(const QString& line) const { return int(s_lines.count(line)); }
-
-private:
-    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text)
-    {
-        s_lines.append(text);
-        s_previous(type, context, text);
-    }
-    static inline QStringList s_lines;
-    static inline QtMessageHandler s_previous = nullptr;
-};
 
 } // namespace
 
