@@ -1,6 +1,11 @@
 #include "Presets.h"
 
+#include "ChannelConfig.h"
+#include "ShotJudge.h"
+#include "ShotSynth.h"
 #include "SystemConfig.h"
+
+#include <cmath>
 
 namespace {
 
@@ -55,6 +60,28 @@ const Preset* find(const QString& name)
     return nullptr;
 }
 
+// A new channel's integral bands (100..200 counts) fit no curve the unit makes. Centre them
+// on the integrals of an undisturbed shot instead, so that a preset unit judges its normal
+// shots OK and only shots that drift out of a window NG.
+void fitIntegralBands(SystemConfig& config)
+{
+    ShotSynth synth;
+    const QList<QList<qint16>> shot = synth.makeShot(config, 1);
+    for (int c = 0; c < config.channelCount() && c < shot.size(); ++c) {
+        ChannelConfig* channel = config.channelAt(c);
+        const ChannelResult result =
+            judgeChannel(*channel, shot.at(c), config.samplingInterval(), nullptr);
+        const auto band = [](double value, double below, double above) {
+            const double low = std::floor(value * below);
+            const double high = std::ceil(value * above) + 2;
+            return ValueRange{quint16(qBound(0.0, low, 65535.0)),
+                              quint16(qBound(0.0, high, 65535.0)), true};
+        };
+        channel->setIntegral(band(result.d, 0.5, 1.6));
+        channel->setPeakIntegral(band(result.e, 0.5, 2.0));
+    }
+}
+
 } // namespace
 
 namespace Presets {
@@ -89,6 +116,7 @@ bool make(const QString& name, SystemConfig* config)
     made.setSamplingInterval(preset->interval);
     for (quint32 code : preset->modules)
         made.addModule(code);
+    fitIntegralBands(made);
     *config = std::move(made);
     return true;
 }
