@@ -67,6 +67,7 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
     MoldFileController::instance().setDialogParent(this);
     applyCommandLineSwitches(arguments);
     groupLanguageActions();
+    setUpPlot();
     createDataPort();
 
     m_shotDataA = std::make_unique<ShotData>();

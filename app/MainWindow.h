@@ -151,6 +151,8 @@ private:
     void createRecorder();
     void createMachineLink();
     void connectDetailsViews();
+    void setUpPlot();
+    void plotSamples(ShotData* shot);
     void showChannelValues(ShotData* shot, bool withIntegral);
     void applyDisplaySettings();
     void loadReferenceFile();

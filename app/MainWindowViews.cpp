@@ -10,6 +10,7 @@
 #include "ChannelDisplaySettings.h"
 #include "DisplaySettingsWindow.h"
 #include "FileController.h"
+#include "GLPlotView.h"
 #include "MoldMachineSettingsDialog.h"
 #include "MoldMachineTable.h"
 #include "RawDataSaveWorker.h"
@@ -127,8 +128,53 @@ void MainWindow::connectDetailsViews()
             &MainWindow::moduleSettingsWindowRequested);
 }
 
+void MainWindow::setUpPlot()
+{
+    GLPlotView* plot = m_ui->plotView;
+    plot->setChannelCount(ShotData::DefaultChannelCount);
+    // The hand tool last, so the live plot starts with it.
+    plot->setupToolbar({GLPlotView::ZoneEditItem, GLPlotView::RangeEditItem,
+                        GLPlotView::PointEditItem, GLPlotView::WaveformEditItem,
+                        GLPlotView::IntegralCursorItem, GLPlotView::CursorItem,
+                        GLPlotView::AllZoomItem, GLPlotView::SingleZoomItem, GLPlotView::HandItem,
+                        GLPlotView::SeparatorItem, GLPlotView::FullScaleItem, GLPlotView::FitXItem,
+                        GLPlotView::FitFocusedYItem, GLPlotView::FitAllYItem,
+                        GLPlotView::SeparatorItem, GLPlotView::ShowOverwriteItem,
+                        GLPlotView::ShowZoneItem, GLPlotView::ShowPointItem,
+                        GLPlotView::ShowReferenceItem, GLPlotView::ShowWaveformItem});
+    plot->setMode(LiveMode);
+    connect(this, &MainWindow::configurationApplied, plot, [this](const SystemConfig& config) {
+        GLPlotView* view = m_ui->plotView;
+        view->setObservationPeriod(int(config.period()) * 1000);
+        view->setSamplingInterval(config.samplingInterval());
+        for (int c = 0; c < config.channelCount(); ++c)
+            view->applyChannelConfig(c, *config.channelAt(c));
+        for (int c = config.channelCount(); c < ShotData::DefaultChannelCount; ++c)
+            view->setChannelEnabled(c, false);
+        view->setMoldName(config.name());
+        applyDisplaySettings();
+        view->setPressureFullScale(
+            float(AppSettings().value(QStringLiteral("pressureDisplayRange"), 200).toInt()));
+    });
+    connect(this, &MainWindow::shotStarted, plot, &GLPlotView::startNewShot);
+    connect(this, &MainWindow::overwriteHistoryResetRequested, plot, &GLPlotView::clearHistory);
+    connect(this, &MainWindow::referenceWaveformsLoaded, plot,
+            qOverload<const QList<GLWaveform>&, int, const QString&>(
+                &GLPlotView::setReferenceWaveforms));
+}
+
+void MainWindow::plotSamples(ShotData* shot)
+{
+    const int count = std::min(shot->channelCount(), ShotData::DefaultChannelCount);
+    for (int c = 0; c < count; ++c) {
+        if (const ChannelShotData* channel = shot->channel(c))
+            m_ui->plotView->appendSamples(c, channel->samples());
+    }
+}
+
 void MainWindow::showChannelValues(ShotData* shot, bool withIntegral)
 {
+    plotSamples(shot);
     ChannelDetailsView* details = m_ui->channelDetailsView;
     const int count = shot->channelCount();
     for (int c = 0; c < count; ++c) {
@@ -151,25 +197,44 @@ void MainWindow::plotColorChangeRequested()
     applyDisplaySettings();
 }
 
-// Colours and visibility live in the settings store; the views show what it holds.
+// Colours, visibility, history and opacities live in the settings store; the views show
+// what it holds.
 void MainWindow::applyDisplaySettings()
 {
+    GLPlotView* plot = m_ui->plotView;
+    {
+        AppSettings settings;
+        plot->setOverwriteMaximum(settings.value(QStringLiteral("overwriteMax"), 5).toInt());
+        plot->setClearOverwriteOnMaximum(
+            settings.value(QStringLiteral("clearOverwriteOnMax"), true).toBool());
+        plot->setOverwriteOpacity(settings.value(QStringLiteral("overwriteOpacity"), 0.5).toFloat());
+        plot->setGridOpacity(settings.value(QStringLiteral("gridOpacity"), 0.5).toFloat());
+        plot->setReferenceWaveformOpacity(
+            settings.value(QStringLiteral("referenceWaveformOpacity"), 0.5).toFloat());
+        plot->setRangeOpacity(settings.value(QStringLiteral("rangeOpacity"), 0.2).toFloat());
+    }
     ChannelDisplaySettings display;
     for (int c = 0; c < m_systemConfig->channelCount(); ++c) {
         const ChannelDisplaySettings::Entry entry = display.entry(c);
         m_ui->channelDetailsView->setChannelDisplay(c, entry.color, entry.visible);
+        plot->setChannelColor(c, entry.color);
+        plot->setChannelVisible(c, entry.visible);
     }
 }
 
 void MainWindow::on_actionDisplaySettings_triggered()
 {
-    runWithPacketsSuspended(m_displaySettingsWindow);
+    const int result = runWithPacketsSuspended(m_displaySettingsWindow);
     applyDisplaySettings();
+    if (result == QDialog::Accepted && m_displaySettingsWindow->pressureDisplayRangeChanged())
+        m_ui->plotView->setPressureFullScale(
+            float(AppSettings().value(QStringLiteral("pressureDisplayRange"), 200).toInt()));
 }
 
 void MainWindow::changeFocusChannel(quint8 channel)
 {
     m_focusChannel = channel;
+    m_ui->plotView->setFocusChannel(channel);
 }
 
 void MainWindow::resizeChannelDetailsScrollArea(int width)

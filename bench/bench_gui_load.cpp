@@ -81,7 +81,8 @@ int main(int argc, char* argv[])
     });
     clock.start();
     ticker.start(5);
-    QTimer::singleShot(seconds * 1000, &app, &QApplication::quit);
+    // exit(), not quit(): quit() would ask the window to close, and it asks the operator.
+    QTimer::singleShot(seconds * 1000, &app, [] { QCoreApplication::exit(0); });
     app.exec();
 
     if (measureStartMs < 0) {

@@ -2,6 +2,7 @@
 #include "BUPacket.h"
 #include "FirmwareInfo.h"
 #include "FrameBuilder.h"
+#include "GLPlotView.h"
 #include "LoopbackPeer.h"
 #include "MainWindow.h"
 #include "ModuleConfigBase.h"
@@ -12,6 +13,7 @@
 #include "UserPrompt.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -147,8 +149,14 @@ private Q_SLOTS:
         QVERIFY(m_window->shotDataA()->isNG());
         QVERIFY(button("settingsButton")->isEnabled());
 
+        // The live plot got the whole shot for channel 0.
+        const auto* plot = m_window->findChild<GLPlotView*>("plotView");
+        QVERIFY(plot);
+        QCOMPARE(plot->channel(0)->currentLength(), 250);
+
         m_window->handlePacketFromBU(m_packet.load(BUPacket::ShotStart, shotStart(42)));
         QCOMPARE(m_window->currentShot(), m_window->shotDataB());
+        QCOMPARE(plot->channel(0)->currentLength(), 0); // a new current waveform
         QCOMPARE(m_window->shotDataA()->channel(0)->sampleCount(), 250); // the last shot is untouched
     }
 
@@ -184,6 +192,27 @@ private Q_SLOTS:
         const QString logText = QString::fromUtf8(log.readAll());
         QVERIFY(logText.contains(QStringLiteral("New file generated.")));
         QVERIFY2(logText.contains(QStringLiteral(", 7, NG, , Z1, ")), qPrintable(logText.right(400)));
+    }
+
+    void referenceFileReachesThePlot()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.path() + "/ref.csv";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Data Attribute:10,5,PP\n========================================\n"
+                   "Elapsed Time,1:A, 2:B\n0,1.5, 2\n0.005,1.7, 2.5\n");
+        file.close();
+        UserPrompt::setFileHandler([&](const UserPrompt::FileRequest& request) {
+            return request.caption == QStringLiteral("Open Reference Wave Data File") ? path : QString();
+        });
+        QSignalSpy loaded(m_window.get(), &MainWindow::referenceWaveformsLoaded);
+        QTest::mouseClick(button("loadReferenceButton"), Qt::LeftButton);
+        UserPrompt::setFileHandler({});
+        QCOMPARE(loaded.size(), 1);
+        QCOMPARE(loaded.at(0).at(1).toInt(), 5);
+        const auto* plot = m_window->findChild<GLPlotView*>("plotView");
+        QCOMPARE(plot->referenceName(), QStringLiteral("ref.csv"));
     }
 
     void refreshFollowsTheSamplingInterval_data()

@@ -1,0 +1,272 @@
+#include "GLPlotArea.h"
+
+#include "GLPlotData.h"
+#include "GLPlotView.h"
+
+#include <QDebug>
+#include <QHelpEvent>
+#include <QOpenGLContext>
+#include <QOpenGLFunctions_2_1>
+#include <QOpenGLVersionFunctionsFactory>
+#include <QRubberBand>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QToolTip>
+
+#include <cmath>
+
+GLPlotArea::GLPlotArea(GLPlotView* view)
+    : QOpenGLWidget(view), m_view(view), m_rubberBand(new QRubberBand(QRubberBand::Rectangle, this))
+{
+    // A style that draws the band as an outline keeps the waveforms under it readable.
+    if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) {
+        style->setParent(m_rubberBand);
+        m_rubberBand->setStyle(style);
+    }
+    setAutoFillBackground(false);
+    setTool(HandTool);
+}
+
+GLPlotArea::~GLPlotArea()
+{
+    // The base class destroys the context after this object is gone: no call back here.
+    if (context())
+        disconnect(context(), nullptr, this, nullptr);
+    releaseCache();
+}
+
+void GLPlotArea::setTool(int id)
+{
+    m_tool = id;
+    switch (id) {
+    case HandTool:
+        setCursor(Qt::OpenHandCursor);
+        break;
+    case SingleChannelZoomTool:
+    case AllChannelZoomTool:
+    case WaveformEditTool:
+        setCursor(Qt::CrossCursor);
+        break;
+    default:
+        setCursor(Qt::ArrowCursor);
+        break;
+    }
+    // A tool picked while the mouse is already inside gets its feedback at once.
+    updateMouseTracking(underMouse());
+    update();
+}
+
+void GLPlotArea::updateMouseTracking(bool inside)
+{
+    const bool cursorTool = m_tool == CursorTool || m_tool == IntegralCursorTool;
+    const bool editTool = m_tool >= ZoneEditTool && m_tool <= PointEditTool;
+    setMouseTracking(inside && (cursorTool || editTool));
+    m_cursorShown = inside && cursorTool;
+}
+
+void GLPlotArea::initializeGL()
+{
+    m_gl = QOpenGLVersionFunctionsFactory::get<QOpenGLFunctions_2_1>(context());
+    if (m_gl && !m_gl->initializeOpenGLFunctions())
+        m_gl = nullptr;
+    if (!m_gl) {
+        qWarning() << "GLPlotArea: the OpenGL context offers no fixed-function pipeline"
+                   << context()->format();
+        return;
+    }
+    // The cache's texture belongs to this context; a new top-level window brings a new one.
+    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &GLPlotArea::releaseCache,
+            Qt::UniqueConnection);
+    m_gl->glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    m_gl->glMatrixMode(GL_PROJECTION);
+    m_gl->glLoadIdentity();
+    m_gl->glOrtho(-0.1, m_view->observationPeriod(), -1.1, 1.1, -1.0, 1.0);
+}
+
+void GLPlotArea::resizeGL(int w, int h)
+{
+    if (m_gl)
+        m_gl->glViewport(0, 0, w, h);
+}
+
+void GLPlotArea::setFocusedProjection(int pixelHeight)
+{
+    const double low = m_view->focusedYMin();
+    const double high = m_view->focusedYMax();
+    const double p = (high - low) / std::max(1, pixelHeight);
+    m_gl->glMatrixMode(GL_PROJECTION);
+    m_gl->glLoadIdentity();
+    m_gl->glOrtho(m_view->xStart(), m_view->xEnd(), low - p / 2, high + p / 2, -1.0, 1.0);
+    m_gl->glMatrixMode(GL_MODELVIEW);
+    m_gl->glLoadIdentity();
+}
+
+void GLPlotArea::paintGL()
+{
+    if (!m_gl)
+        return;
+    QOpenGLFunctions_2_1* gl = m_gl;
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels(int(std::lround(width() * ratio)), int(std::lround(height() * ratio)));
+    gl->glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    gl->glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    gl->glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // Translucent layers blend into the colours only: the widget's image stays opaque,
+    // or the window system would blend the plot with whatever lies behind it.
+    gl->glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
+    gl->glEnable(GL_BLEND);
+    gl->glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    gl->glViewport(0, 0, pixels.width(), pixels.height());
+    // Nothing to show before a configuration gives the plot a period.
+    if (!(m_view->xEnd() > m_view->xStart())) {
+        gl->glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+        return;
+    }
+
+    GLPlotData* focused = m_view->focusedChannel();
+    const auto drawGrid = [&] {
+        setFocusedProjection(pixels.height());
+        drawHorizontalGrid();
+        drawVerticalGrid();
+    };
+    if (m_view->mode() == LiveMode) {
+        // Grid and the other channels come from the cache; the focused channel on top.
+        m_cache.paint(gl, m_view, pixels, defaultFramebufferObject(), drawGrid);
+    } else {
+        drawGrid();
+    }
+    if (focused)
+        focused->draw(gl);
+
+    if (m_cursorShown) {
+        setFocusedProjection(pixels.height());
+        drawCursorLine();
+    }
+    gl->glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+}
+
+void GLPlotArea::releaseCache()
+{
+    makeCurrent();
+    m_cache.release();
+    doneCurrent();
+}
+
+void GLPlotArea::drawHorizontalGrid()
+{
+    const double step = m_view->focusedYGridStep();
+    const double low = m_view->focusedYMin();
+    const double high = m_view->focusedYMax();
+    if (!(step > 0.0) || (high - low) / step > 10000.0)
+        return;
+    const QColor c = m_view->gridColor();
+    m_gl->glColor4f(c.redF(), c.greenF(), c.blueF(), c.alphaF());
+    m_gl->glLineWidth(1.0f);
+    m_gl->glBegin(GL_LINES);
+    for (double y = low - std::fmod(low, step); y <= high; y += step) {
+        m_gl->glVertex2d(m_view->xStart(), y);
+        m_gl->glVertex2d(m_view->xEnd(), y);
+    }
+    m_gl->glEnd();
+}
+
+void GLPlotArea::drawVerticalGrid()
+{
+    const int step = m_view->xGridStep();
+    if (step <= 0 || (m_view->xEnd() - m_view->xStart()) / step > 10000.0)
+        return;
+    const QColor c = m_view->gridColor();
+    const double top = m_view->focusedFullScale();
+    m_gl->glColor4f(c.redF(), c.greenF(), c.blueF(), c.alphaF());
+    m_gl->glLineWidth(1.0f);
+    m_gl->glBegin(GL_LINES);
+    const int start = int(m_view->xStart());
+    for (int x = start - start % step; x <= m_view->xEnd(); x += step) {
+        m_gl->glVertex2d(x, 0.0);
+        m_gl->glVertex2d(x, top);
+    }
+    m_gl->glEnd();
+}
+
+void GLPlotArea::drawCursorLine()
+{
+    // Through the middle of the pixel column under the mouse, not along its edge.
+    const double t = m_view->pixelToTime(m_cursorX + 0.5);
+    m_gl->glLineWidth(1.0f);
+    m_gl->glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    m_gl->glBegin(GL_LINES);
+    m_gl->glVertex2d(t, 0.0);
+    m_gl->glVertex2d(t, m_view->focusedFullScale());
+    m_gl->glEnd();
+}
+
+QRect GLPlotArea::spanned(const QPoint& from, const QPoint& to)
+{
+    return QRect(QPoint(std::min(from.x(), to.x()), std::min(from.y(), to.y())),
+                 QSize(std::abs(to.x() - from.x()), std::abs(to.y() - from.y())));
+}
+
+QString GLPlotArea::toolTipText(const QPoint& pos) const
+{
+    const int t = int(m_view->pixelToTime(pos.x()) + 0.5);
+    QString text = tr("Time:%1s\n").arg(QString::number(t / 1000.0, 'g', 6));
+    if (m_tool == CursorTool)
+        text += valueReadOut(t);
+    else if (m_tool == IntegralCursorTool)
+        text += integralReadOut(t);
+    return text;
+}
+
+QString GLPlotArea::valueReadOut(double timeMs) const
+{
+    return readOut(timeMs, false);
+}
+
+QString GLPlotArea::integralReadOut(double timeMs) const
+{
+    return readOut(timeMs, true);
+}
+
+QString GLPlotArea::readOut(double timeMs, bool integral) const
+{
+    QString text;
+    const auto append = [&](int ch) {
+        const GLPlotData* channel = m_view->channel(ch);
+        const int source = m_view->readOutSource();
+        const QString line =
+            integral ? channel->integralText(source, timeMs) : channel->valueText(source, timeMs);
+        if (!line.isEmpty())
+            text += QStringLiteral("\n%1) %2").arg(ch + 1, 2).arg(line);
+    };
+    if (m_view->mode() == LiveMode) {
+        for (int ch = 0; ch < m_view->channelCount(); ++ch)
+            append(ch);
+    } else if (m_view->mode() == ChannelSettingsMode && m_view->focusChannelIndex() >= 0) {
+        append(m_view->focusChannelIndex());
+    }
+    return text;
+}
+
+bool GLPlotArea::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip &&
+        (m_tool == CursorTool || m_tool == IntegralCursorTool)) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        QToolTip::showText(help->globalPos() + QPoint(10, 0), toolTipText(help->pos()), this);
+        return true;
+    }
+    return QOpenGLWidget::event(event);
+}
+
+void GLPlotArea::enterEvent(QEnterEvent* event)
+{
+    updateMouseTracking(true);
+    QOpenGLWidget::enterEvent(event);
+}
+
+void GLPlotArea::leaveEvent(QEvent* event)
+{
+    updateMouseTracking(false);
+    update();
+    QOpenGLWidget::leaveEvent(event);
+}
