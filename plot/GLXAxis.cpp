@@ -23,7 +23,7 @@ constexpr int EdgeShift = 27;
 
 } // namespace
 
-GLXAxis::GLXAxis(GLPlotView* view) : QOpenGLWidget(view), m_view(view)
+GLXAxis::GLXAxis(GLPlotView* view) : GLAxisBase(view)
 {
     setFixedHeight(AxisHeight);
 }
@@ -34,37 +34,7 @@ QString GLXAxis::label(int timeMs, int stepMs)
     return QString::number(timeMs / 1000.0, 'f', decimals);
 }
 
-void GLXAxis::initializeGL()
-{
-    m_gl = QOpenGLVersionFunctionsFactory::get<QOpenGLFunctions_2_1>(context());
-    if (m_gl && !m_gl->initializeOpenGLFunctions())
-        m_gl = nullptr;
-}
-
-void GLXAxis::paintGL()
-{
-    const qreal ratio = devicePixelRatioF();
-    const int w = int(std::lround(width() * ratio));
-    const int h = int(std::lround(height() * ratio));
-    // Painting into the bound framebuffer itself, not onto the widget: a widget painter
-    // would be redirected when the window is grabbed, and the labels lost under the image.
-    QOpenGLPaintDevice device(QSize(w, h));
-    device.setDevicePixelRatio(ratio);
-    QPainter painter(&device);
-    painter.beginNativePainting();
-    if (m_gl) {
-        m_gl->glViewport(0, 0, w, h);
-        m_gl->glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-        m_gl->glClear(GL_COLOR_BUFFER_BIT);
-        m_gl->glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE); // stays opaque
-        drawTicks(h);
-        m_gl->glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
-    }
-    painter.endNativePainting();
-    drawLabels(painter);
-}
-
-void GLXAxis::drawTicks(int h)
+void GLXAxis::drawTicks(int, int h)
 {
     const double start = m_view->xStart();
     const double end = m_view->xEnd();

@@ -1,13 +1,9 @@
 #pragma once
 
-#include <QOpenGLWidget>
-
-class GLPlotView;
-class QOpenGLFunctions_2_1;
-class QPainter;
+#include "GLAxisBase.h"
 
 // Time axis under the plot area: a tick at every grid step and the time in seconds.
-class GLXAxis : public QOpenGLWidget
+class GLXAxis : public GLAxisBase
 {
     Q_OBJECT
 
@@ -18,13 +14,6 @@ public:
     static QString label(int timeMs, int stepMs);
 
 protected:
-    void initializeGL() override;
-    void paintGL() override;
-
-private:
-    void drawTicks(int h);
-    void drawLabels(QPainter& painter);
-
-    GLPlotView* m_view;
-    QOpenGLFunctions_2_1* m_gl = nullptr;
+    void drawTicks(int w, int h) override;
+    void drawLabels(QPainter& painter) override;
 };

@@ -1,13 +1,9 @@
 #pragma once
 
-#include <QOpenGLWidget>
-
-class GLPlotView;
-class QOpenGLFunctions_2_1;
-class QPainter;
+#include "GLAxisBase.h"
 
 // Value axis beside the plot area, in the focused channel's scale.
-class GLYAxis : public QOpenGLWidget
+class GLYAxis : public GLAxisBase
 {
     Q_OBJECT
 
@@ -18,13 +14,6 @@ public:
     static QString label(double value, double step);
 
 protected:
-    void initializeGL() override;
-    void paintGL() override;
-
-private:
-    void drawTicks(int w, int h);
-    void drawLabels(QPainter& painter);
-
-    GLPlotView* m_view;
-    QOpenGLFunctions_2_1* m_gl = nullptr;
+    void drawTicks(int w, int h) override;
+    void drawLabels(QPainter& painter) override;
 };
