@@ -53,22 +53,20 @@ void AdminWindow::loadSettings()
 {
     const AppSettings settings;
     loadDeviceAddress(settings);
-    m_ui->dataPathEdit->setText(settings.value(QStringLiteral("dataPath")).toString());
-    m_ui->settingsPathEdit->setText(settings.value(QStringLiteral("settingsPath")).toString());
-    m_ui->hour->setValue(settings.value(QStringLiteral("rotationHour")).toInt());
-    m_ui->minute->setValue(settings.value(QStringLiteral("rotationMinute")).toInt());
-    loadSerialPorts(settings.value(QStringLiteral("moldMachineSerialPort")).toString());
-    m_ui->LogCheckBox->setChecked(settings.value(QStringLiteral("saveDataTypeLog"), true).toBool());
-    m_ui->AlarmWaveCheckBox->setChecked(
-        settings.value(QStringLiteral("saveDataTypeAlarmWave"), true).toBool());
-    m_ui->AllWaveCheckBox->setChecked(
-        settings.value(QStringLiteral("saveDataTypeAllWave"), true).toBool());
+    m_ui->dataPathEdit->setText(settings.dataPath());
+    m_ui->settingsPathEdit->setText(settings.settingsPath());
+    m_ui->hour->setValue(settings.rotationHour());
+    m_ui->minute->setValue(settings.rotationMinute());
+    loadSerialPorts(settings.moldMachineSerialPort());
+    m_ui->LogCheckBox->setChecked(settings.saveLog());
+    m_ui->AlarmWaveCheckBox->setChecked(settings.saveAlarmWave());
+    m_ui->AllWaveCheckBox->setChecked(settings.saveAllWave());
     emitSaveDataTypes();
 }
 
 void AdminWindow::loadDeviceAddress(const AppSettings& settings)
 {
-    const quint32 stored = settings.deviceAddress().toIPv4Address();
+    const quint32 stored = settings.deviceAddress();
     const QList<QSpinBox*> boxes = {m_ui->ip1, m_ui->ip2, m_ui->ip3, m_ui->ip4};
     for (int i = 0; i < boxes.size(); ++i) {
         const QSignalBlocker blocker(boxes.at(i));
@@ -173,16 +171,15 @@ void AdminWindow::accept()
 bool AdminWindow::writeSettings()
 {
     AppSettings settings;
-    settings.setValue(QStringLiteral("deviceIPAddress"), m_deviceAddress);
-    settings.setValue(QStringLiteral("dataPath"), m_ui->dataPathEdit->text());
-    settings.setValue(QStringLiteral("settingsPath"), m_ui->settingsPathEdit->text());
-    settings.setValue(QStringLiteral("rotationHour"), m_ui->hour->value());
-    settings.setValue(QStringLiteral("rotationMinute"), m_ui->minute->value());
-    settings.setValue(QStringLiteral("moldMachineSerialPort"), selectedSerialPort());
-    settings.setValue(QStringLiteral("saveDataTypeLog"), m_ui->LogCheckBox->isChecked());
-    settings.setValue(QStringLiteral("saveDataTypeAlarmWave"),
-                      m_ui->AlarmWaveCheckBox->isChecked());
-    settings.setValue(QStringLiteral("saveDataTypeAllWave"), m_ui->AllWaveCheckBox->isChecked());
+    settings.setValue(SettingKey::DeviceIPAddress, m_deviceAddress);
+    settings.setValue(SettingKey::DataPath, m_ui->dataPathEdit->text());
+    settings.setValue(SettingKey::SettingsPath, m_ui->settingsPathEdit->text());
+    settings.setValue(SettingKey::RotationHour, m_ui->hour->value());
+    settings.setValue(SettingKey::RotationMinute, m_ui->minute->value());
+    settings.setValue(SettingKey::MoldMachineSerialPort, selectedSerialPort());
+    settings.setValue(SettingKey::SaveDataTypeLog, m_ui->LogCheckBox->isChecked());
+    settings.setValue(SettingKey::SaveDataTypeAlarmWave, m_ui->AlarmWaveCheckBox->isChecked());
+    settings.setValue(SettingKey::SaveDataTypeAllWave, m_ui->AllWaveCheckBox->isChecked());
     settings.sync();
     if (settings.status() != QSettings::NoError) {
         qWarning().noquote() << "Settings could not be written to" << settings.fileName();

@@ -13,10 +13,6 @@ constexpr int PressureRanges[] = {25, 50, 100, 200, 400};
 constexpr int DefaultPressureRangeIndex = 3;
 constexpr int PercentPerStep = 100 / DisplaySettingsWindow::OpacitySteps;
 
-const QString OverwriteMaxKey = QStringLiteral("overwriteMax");
-const QString ClearOnMaxKey = QStringLiteral("clearOverwriteOnMax");
-const QString PressureRangeKey = QStringLiteral("pressureDisplayRange");
-
 } // namespace
 
 DisplaySettingsWindow::DisplaySettingsWindow(QWidget* parent)
@@ -24,10 +20,11 @@ DisplaySettingsWindow::DisplaySettingsWindow(QWidget* parent)
 {
     m_ui->setupUi(this);
     m_opacities = {{
-        {"overwriteOpacity", m_ui->overwriteOpacitySlider, m_ui->overwriteOpacityLabel},
-        {"gridOpacity", m_ui->gridOpacitySlider, m_ui->gridOpacityLabel},
-        {"referenceWaveformOpacity", m_ui->referenceOpacitySlider, m_ui->referenceOpacityLabel},
-        {"rangeOpacity", m_ui->rangeOpacitySlider, m_ui->rangeOpacityLabel},
+        {SettingKey::OverwriteOpacity, m_ui->overwriteOpacitySlider, m_ui->overwriteOpacityLabel},
+        {SettingKey::GridOpacity, m_ui->gridOpacitySlider, m_ui->gridOpacityLabel},
+        {SettingKey::ReferenceWaveformOpacity, m_ui->referenceOpacitySlider,
+         m_ui->referenceOpacityLabel},
+        {SettingKey::RangeOpacity, m_ui->rangeOpacitySlider, m_ui->rangeOpacityLabel},
     }};
     for (const OpacityControl& control : m_opacities) {
         connect(control.slider, &QSlider::valueChanged, this, &DisplaySettingsWindow::updateLabel);
@@ -90,29 +87,28 @@ void DisplaySettingsWindow::showEvent(QShowEvent* event)
 void DisplaySettingsWindow::loadSettings()
 {
     AppSettings settings;
-    m_ui->overwriteMax->setValue(settings.value(OverwriteMaxKey).toInt());
-    m_ui->clearOnMax->setChecked(settings.value(ClearOnMaxKey).toBool());
+    m_ui->overwriteMax->setValue(settings.overwriteMax());
+    m_ui->clearOnMax->setChecked(settings.clearOverwriteOnMax());
     for (const OpacityControl& control : m_opacities) {
-        const double opacity = settings.value(QString::fromLatin1(control.key)).toDouble();
+        const double opacity = settings.value(control.key).toDouble();
         // Rounded, not truncated: 0.35 x 20 may come out a hair below 7.
         control.slider->setValue(qBound(0, qRound(opacity * OpacitySteps), OpacitySteps));
         control.label->setText(percentText(control.slider->value()));
     }
-    m_shownPressureRange = settings.value(PressureRangeKey).toInt();
+    m_shownPressureRange = settings.pressureDisplayRange();
     m_ui->pressureRangeComboBox->setCurrentIndex(pressureRangeIndex(m_shownPressureRange));
 }
 
 bool DisplaySettingsWindow::saveSettings()
 {
     AppSettings settings;
-    settings.setValue(OverwriteMaxKey, m_ui->overwriteMax->value());
-    settings.setValue(ClearOnMaxKey, m_ui->clearOnMax->isChecked());
+    settings.setValue(SettingKey::OverwriteMax, m_ui->overwriteMax->value());
+    settings.setValue(SettingKey::ClearOverwriteOnMax, m_ui->clearOnMax->isChecked());
     for (const OpacityControl& control : m_opacities) {
-        settings.setValue(QString::fromLatin1(control.key),
-                          control.slider->value() / double(OpacitySteps));
+        settings.setValue(control.key, control.slider->value() / double(OpacitySteps));
     }
     const int range = pressureRangeValue(m_ui->pressureRangeComboBox->currentIndex());
-    settings.setValue(PressureRangeKey, range);
+    settings.setValue(SettingKey::PressureDisplayRange, range);
     settings.sync();
     if (settings.status() != QSettings::NoError) {
         qWarning().noquote() << "Display settings could not be written to" << settings.fileName();

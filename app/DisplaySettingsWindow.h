@@ -20,7 +20,7 @@ class DisplaySettingsWindow;
 //     if (window->exec() == QDialog::Accepted) {
 //         reapplyDisplaySettings();
 //         if (window->pressureDisplayRangeChanged())
-//             setPressureFullScale(AppSettings().value("pressureDisplayRange").toInt());
+//             setPressureFullScale(AppSettings().pressureDisplayRange());
 //     }
 class DisplaySettingsWindow : public QDialog
 {
@@ -55,7 +55,7 @@ protected:
 private:
     struct OpacityControl
     {
-        const char* key;
+        QString key;
         QSlider* slider;
         QLabel* label;
     };

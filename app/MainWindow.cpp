@@ -8,20 +8,21 @@
 #include "BUPacket.h"
 #include "ChannelDetailsView.h"
 #include "ChannelDisplaySettings.h"
-#include "DisplaySettingsWindow.h"
-#include "MoldMachineSettingsDialog.h"
-#include "MoldMachineTable.h"
-#include "SerialPacket.h"
-#include "SystemStatusWidget.h"
+#include "ControlPort.h"
 #include "DataPort.h"
+#include "DisplaySettingsWindow.h"
 #include "FileController.h"
 #include "MoldFileController.h"
+#include "MoldMachineSettingsDialog.h"
+#include "MoldMachineTable.h"
+#include "MonitoringRules.h"
 #include "RawDataSaveWorker.h"
 #include "ReferenceFileReader.h"
-#include "MonitoringRules.h"
+#include "SerialPacket.h"
 #include "ShotData.h"
 #include "StartupSwitches.h"
 #include "SystemConfig.h"
+#include "SystemStatusWidget.h"
 #include "UserPrompt.h"
 
 #include <QActionGroup>
@@ -244,7 +245,7 @@ void MainWindow::createDataPort()
 {
     m_dataPort = new DataPort(this);
     m_dataPort->setObjectName(QStringLiteral("dataPort"));
-    m_dataPort->setAddress(AppSettings().deviceAddress());
+    m_dataPort->setAddress(ControlPort::unitAddress());
     m_dataPort->setPort(DataPort::DefaultPort);
     connect(m_dataPort, &DataPort::linkUpdate, this, &MainWindow::connectionStatusUpdated);
     connect(m_dataPort, &DataPort::packetReceived, this, &MainWindow::handlePacketFromBU);
@@ -302,8 +303,7 @@ void MainWindow::checkDataFolder()
         m_fileController = new FileController(this);
     {
         AppSettings settings;
-        m_fileController->setRotationTime(settings.value(QStringLiteral("rotationHour"), 0).toInt(),
-                                          settings.value(QStringLiteral("rotationMinute"), 0).toInt());
+        m_fileController->setRotationTime(settings.rotationHour(), settings.rotationMinute());
     }
     chooseDataFolder();
     m_fileController->setDataFolder(m_dataFolder);
@@ -311,7 +311,7 @@ void MainWindow::checkDataFolder()
 
 void MainWindow::chooseDataFolder()
 {
-    const QString configured = AppSettings().value(QStringLiteral("dataPath")).toString();
+    const QString configured = AppSettings().dataPath();
     const QString fallback = QDir::homePath() + QStringLiteral("/CVO_DATA");
     const QFileInfo info(configured);
     if (!configured.isEmpty() && info.isDir() && info.isWritable()) {
@@ -321,10 +321,11 @@ void MainWindow::chooseDataFolder()
     m_dataFolder = fallback;
     QDir().mkpath(fallback);
     // The default folder of a first start does not exist yet: nothing to warn about.
-    if (QDir::cleanPath(configured) == QDir::cleanPath(fallback) && QFileInfo(fallback).isWritable())
+    if (QDir::cleanPath(configured) == QDir::cleanPath(fallback) &&
+        QFileInfo(fallback).isWritable())
         return;
-    const QString text = info.isDir()
-                             ? tr("Destination folder is not writable.\nData will be saved to \"%1\".")
-                             : tr("Destination folder is missing.\nData will be saved to \"%1\".");
+    const QString text =
+        info.isDir() ? tr("Destination folder is not writable.\nData will be saved to \"%1\".")
+                     : tr("Destination folder is missing.\nData will be saved to \"%1\".");
     UserPrompt::warning(this, tr("Error"), text.arg(fallback));
 }

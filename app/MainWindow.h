@@ -37,8 +37,17 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    enum ShotState { Idle = 0, ShotInProgress = 1, Offline = 2 };
-    enum OperatingMode { MonitorMode = 0, MaintenanceMode = 1 };
+    enum ShotState
+    {
+        Idle = 0,
+        ShotInProgress = 1,
+        Offline = 2
+    };
+    enum OperatingMode
+    {
+        MonitorMode = 0,
+        MaintenanceMode = 1
+    };
 
     static constexpr int DefaultReconnectDelayMs = 2000;
     static constexpr int DefaultShotWatchdogMs = 3000;

@@ -123,7 +123,7 @@ void MainWindow::endShot(const BUPacket& packet)
         return; // the shot stays open until the next start or monitor mode
     if (!m_saveStopped) {
         Q_EMIT saveRawData(m_currentShot, true);
-        if (AppSettings().value(QStringLiteral("saveDataTypeLog"), true).toBool())
+        if (AppSettings().saveLog())
             Q_EMIT shotLogRequested(m_currentShot);
         Q_EMIT machineShotEnded();
     }

@@ -48,7 +48,7 @@ void MainWindow::startUnitSession()
         MachinePortCheck::openAtStartup(*m_serialPacket, this);
         return;
     }
-    const QString lastFile = AppSettings().value(QStringLiteral("lastMoldFile")).toString();
+    const QString lastFile = AppSettings().lastMoldFile();
     if (!lastFile.isEmpty()) {
         if (std::unique_ptr<SystemConfig> config = MoldFileController::instance().load(lastFile)) {
             applyConfiguration(*config);
@@ -133,12 +133,12 @@ void MainWindow::enterOfflineState()
                          tr("Please check the connection and BU is powered up.\nWhen BU is ready, "
                             "please re-launch this application.\nYou can only use waveform editor "
                             "function if BU is not ready."));
-    for (QWidget* widget :
-         {static_cast<QWidget*>(m_ui->freerunButton), static_cast<QWidget*>(m_ui->monitorModeButton),
-          static_cast<QWidget*>(m_ui->abortShotButton),
-          static_cast<QWidget*>(m_ui->shotNumberResetButton),
-          static_cast<QWidget*>(m_ui->shotCountClearButton),
-          static_cast<QWidget*>(m_wdtCountClearButton)})
+    for (QWidget* widget : {static_cast<QWidget*>(m_ui->freerunButton),
+                            static_cast<QWidget*>(m_ui->monitorModeButton),
+                            static_cast<QWidget*>(m_ui->abortShotButton),
+                            static_cast<QWidget*>(m_ui->shotNumberResetButton),
+                            static_cast<QWidget*>(m_ui->shotCountClearButton),
+                            static_cast<QWidget*>(m_wdtCountClearButton)})
         widget->setEnabled(false);
     m_ui->actionIOTest->setEnabled(false);
     m_ui->actionSyncBUClock->setEnabled(false);
@@ -150,7 +150,7 @@ void MainWindow::enterOfflineState()
 
 void MainWindow::checkDiskSpace()
 {
-    const QString path = AppSettings().value(QStringLiteral("dataPath")).toString();
+    const QString path = AppSettings().dataPath();
     QDir().mkpath(path);
     const QStorageInfo storage(path);
     if (!storage.isValid() || storage.bytesTotal() <= 0) {

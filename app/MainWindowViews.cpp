@@ -30,11 +30,9 @@
 void MainWindow::createRecorder()
 {
     AppSettings settings;
-    m_fileController->setSaveLog(settings.value(QStringLiteral("saveDataTypeLog"), true).toBool());
-    m_fileController->setSaveAlarmWave(
-        settings.value(QStringLiteral("saveDataTypeAlarmWave"), true).toBool());
-    m_fileController->setSaveAllWave(
-        settings.value(QStringLiteral("saveDataTypeAllWave"), true).toBool());
+    m_fileController->setSaveLog(settings.saveLog());
+    m_fileController->setSaveAlarmWave(settings.saveAlarmWave());
+    m_fileController->setSaveAllWave(settings.saveAllWave());
     // The buffers travel to the worker thread by pointer through queued signals.
     qRegisterMetaType<ShotData*>("ShotData*");
     m_rawDataSaveWorker = std::make_unique<RawDataSaveWorker>(m_fileController);
@@ -133,15 +131,14 @@ void MainWindow::setUpPlot()
     GLPlotView* plot = m_ui->plotView;
     plot->setChannelCount(ShotData::DefaultChannelCount);
     // The hand tool last, so the live plot starts with it.
-    plot->setupToolbar({GLPlotView::ZoneEditItem, GLPlotView::RangeEditItem,
-                        GLPlotView::PointEditItem, GLPlotView::WaveformEditItem,
-                        GLPlotView::IntegralCursorItem, GLPlotView::CursorItem,
-                        GLPlotView::AllZoomItem, GLPlotView::SingleZoomItem, GLPlotView::HandItem,
-                        GLPlotView::SeparatorItem, GLPlotView::FullScaleItem, GLPlotView::FitXItem,
-                        GLPlotView::FitFocusedYItem, GLPlotView::FitAllYItem,
-                        GLPlotView::SeparatorItem, GLPlotView::ShowOverwriteItem,
-                        GLPlotView::ShowZoneItem, GLPlotView::ShowPointItem,
-                        GLPlotView::ShowReferenceItem, GLPlotView::ShowWaveformItem});
+    plot->setupToolbar(
+        {GLPlotView::ZoneEditItem,      GLPlotView::RangeEditItem,      GLPlotView::PointEditItem,
+         GLPlotView::WaveformEditItem,  GLPlotView::IntegralCursorItem, GLPlotView::CursorItem,
+         GLPlotView::AllZoomItem,       GLPlotView::SingleZoomItem,     GLPlotView::HandItem,
+         GLPlotView::SeparatorItem,     GLPlotView::FullScaleItem,      GLPlotView::FitXItem,
+         GLPlotView::FitFocusedYItem,   GLPlotView::FitAllYItem,        GLPlotView::SeparatorItem,
+         GLPlotView::ShowOverwriteItem, GLPlotView::ShowZoneItem,       GLPlotView::ShowPointItem,
+         GLPlotView::ShowReferenceItem, GLPlotView::ShowWaveformItem});
     plot->setMode(LiveMode);
     connect(this, &MainWindow::configurationApplied, plot, [this](const SystemConfig& config) {
         GLPlotView* view = m_ui->plotView;
@@ -153,8 +150,7 @@ void MainWindow::setUpPlot()
             view->setChannelEnabled(c, false);
         view->setMoldName(config.name());
         applyDisplaySettings();
-        view->setPressureFullScale(
-            float(AppSettings().value(QStringLiteral("pressureDisplayRange"), 200).toInt()));
+        view->setPressureFullScale(float(AppSettings().pressureDisplayRange()));
     });
     connect(this, &MainWindow::shotStarted, plot, &GLPlotView::startNewShot);
     connect(this, &MainWindow::overwriteHistoryResetRequested, plot, &GLPlotView::clearHistory);
@@ -204,14 +200,12 @@ void MainWindow::applyDisplaySettings()
     GLPlotView* plot = m_ui->plotView;
     {
         AppSettings settings;
-        plot->setOverwriteMaximum(settings.value(QStringLiteral("overwriteMax"), 5).toInt());
-        plot->setClearOverwriteOnMaximum(
-            settings.value(QStringLiteral("clearOverwriteOnMax"), true).toBool());
-        plot->setOverwriteOpacity(settings.value(QStringLiteral("overwriteOpacity"), 0.5).toFloat());
-        plot->setGridOpacity(settings.value(QStringLiteral("gridOpacity"), 0.5).toFloat());
-        plot->setReferenceWaveformOpacity(
-            settings.value(QStringLiteral("referenceWaveformOpacity"), 0.5).toFloat());
-        plot->setRangeOpacity(settings.value(QStringLiteral("rangeOpacity"), 0.2).toFloat());
+        plot->setOverwriteMaximum(settings.overwriteMax());
+        plot->setClearOverwriteOnMaximum(settings.clearOverwriteOnMax());
+        plot->setOverwriteOpacity(float(settings.overwriteOpacity()));
+        plot->setGridOpacity(float(settings.gridOpacity()));
+        plot->setReferenceWaveformOpacity(float(settings.referenceWaveformOpacity()));
+        plot->setRangeOpacity(float(settings.rangeOpacity()));
     }
     ChannelDisplaySettings display;
     for (int c = 0; c < m_systemConfig->channelCount(); ++c) {
@@ -227,8 +221,7 @@ void MainWindow::on_actionDisplaySettings_triggered()
     const int result = runWithPacketsSuspended(m_displaySettingsWindow);
     applyDisplaySettings();
     if (result == QDialog::Accepted && m_displaySettingsWindow->pressureDisplayRangeChanged())
-        m_ui->plotView->setPressureFullScale(
-            float(AppSettings().value(QStringLiteral("pressureDisplayRange"), 200).toInt()));
+        m_ui->plotView->setPressureFullScale(float(AppSettings().pressureDisplayRange()));
 }
 
 void MainWindow::changeFocusChannel(quint8 channel)
@@ -261,9 +254,9 @@ void MainWindow::on_actionOpenReferenceFile_triggered()
 
 void MainWindow::loadReferenceFile()
 {
-    const QString path = UserPrompt::getOpenFileName(
-        this, tr("Open Reference Wave Data File"),
-        AppSettings().value(QStringLiteral("dataPath")).toString(), tr("CVO Data File(*.csv)"));
+    const QString path =
+        UserPrompt::getOpenFileName(this, tr("Open Reference Wave Data File"),
+                                    AppSettings().dataPath(), tr("CVO Data File(*.csv)"));
     if (path.isEmpty())
         return;
     qDebug() << "Ref file:" << path;
@@ -276,4 +269,3 @@ void MainWindow::loadReferenceFile()
     Q_EMIT referenceWaveformsLoaded(result.waveforms, result.samplingInterval,
                                     QFileInfo(path).fileName());
 }
-

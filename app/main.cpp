@@ -1,6 +1,6 @@
 #include "AppResources.h"
+#include "AppSettings.h"
 #include "MainWindow.h"
-#include "SettingsStore.h"
 #include "WindowScreenshot.h"
 
 #include <QApplication>
@@ -19,8 +19,8 @@ int main(int argc, char* argv[])
     QSurfaceFormat::setDefaultFormat(format);
 
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QString::fromLatin1(SettingsStore::Organisation));
-    QApplication::setApplicationName(QString::fromLatin1(SettingsStore::Application));
+    QApplication::setOrganizationName(QString::fromLatin1(AppSettings::Organisation));
+    QApplication::setApplicationName(QString::fromLatin1(AppSettings::Application));
     AppResources::initialise();
 
     QSplashScreen splash(QPixmap(QStringLiteral(":/images/about_screen.png")));

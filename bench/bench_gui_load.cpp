@@ -91,10 +91,12 @@ int main(int argc, char* argv[])
     }
     const double wall = (clock.elapsed() - measureStartMs) / 1000.0;
     const double cpu = threadCpuSeconds() - cpuAtStart;
-    std::printf("40 channels at 1 ms, %.1f s measured, %llu shots completed by the unit\n", wall,
-                static_cast<unsigned long long>(unit.simulator()->statistics().shotsCompleted.load()));
+    std::printf(
+        "40 channels at 1 ms, %.1f s measured, %llu shots completed by the unit\n", wall,
+        static_cast<unsigned long long>(unit.simulator()->statistics().shotsCompleted.load()));
     std::printf("GUI thread CPU: %.3f s per second of shot time (%.1f %%)\n", cpu / wall,
                 100.0 * cpu / wall);
-    std::printf("longest event-loop stall: %lld ms (5 ms timer)\n", static_cast<long long>(worstGapMs));
+    std::printf("longest event-loop stall: %lld ms (5 ms timer)\n",
+                static_cast<long long>(worstGapMs));
     return 0;
 }

@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     MoldSettingsFile::ReadResult result = MoldSettingsFile::fromXml(text);
     if (result.status != MoldSettingsFile::Status::Ok || !result.config)
         return 0;
-    MoldSettingsFile::ReadResult again = MoldSettingsFile::fromXml(MoldSettingsFile::toXml(*result.config));
+    MoldSettingsFile::ReadResult again =
+        MoldSettingsFile::fromXml(MoldSettingsFile::toXml(*result.config));
     if (again.status != MoldSettingsFile::Status::Ok || !again.config->equals(*result.config))
         std::abort();
     return 0;

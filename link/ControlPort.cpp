@@ -1,15 +1,17 @@
 #include "ControlPort.h"
 
+#include "AppSettings.h"
 #include "ControlPortImpl.h"
-#include "SettingsStore.h"
 
 #include <QDataStream>
 #include <QDebug>
 #include <QThread>
 
-ControlPort::ControlPort(QObject* parent)
-    : ControlPort(SettingsStore::unitAddress(), DefaultPort, parent)
+ControlPort::ControlPort(QObject* parent) : ControlPort(unitAddress(), DefaultPort, parent) {}
+
+QHostAddress ControlPort::unitAddress()
 {
+    return QHostAddress(AppSettings().deviceAddress());
 }
 
 ControlPort::ControlPort(const QHostAddress& address, quint16 port, QObject* parent)
@@ -84,8 +86,8 @@ bool ControlPort::decodeReply(const QByteArray& reply)
         return false;
     }
     const auto start = static_cast<quint8>(reply.at(0));
-    const auto length =
-        static_cast<quint16>((static_cast<quint8>(reply.at(1)) << 8) | static_cast<quint8>(reply.at(2)));
+    const auto length = static_cast<quint16>((static_cast<quint8>(reply.at(1)) << 8) |
+                                             static_cast<quint8>(reply.at(2)));
     const auto type = static_cast<quint8>(reply.at(3));
     if (start != BUPacket::StartByte || !m_packet->headerIsValid(length, type) ||
         reply.size() != BUPacket::HeaderSize + length) {

@@ -13,10 +13,11 @@ class QThread;
 class SystemConfig;
 
 // Outcome of a control-port operation.
-enum ControlResult : int {
+enum ControlResult : int
+{
     ControlSuccess = 0,
-    ControlNoExchange = 2,   // not connected, socket error or time-out
-    ControlBadReply = 3,     // invalid header or BCC, or arguments refused before sending
+    ControlNoExchange = 2, // not connected, socket error or time-out
+    ControlBadReply = 3,   // invalid header or BCC, or arguments refused before sending
     ControlUnexpectedType = 4,
 };
 
@@ -29,6 +30,10 @@ class ControlPort : public QObject
 
 public:
     static constexpr quint16 DefaultPort = 50000;
+
+    // The unit's address from the settings store. The data port uses it too, so a stored
+    // address that is not a number falls back to the same default for both links.
+    static QHostAddress unitAddress();
 
     // Address from the "deviceIPAddress" setting, port 50000.
     explicit ControlPort(QObject* parent = nullptr);

@@ -16,8 +16,7 @@ constexpr int MonitoringRangeValues = 16;
 constexpr int MaxWaveformValues = 400;
 constexpr quint16 WaveformOffsetLimit = 60000;
 
-template <typename Fill>
-QByteArray payload(Fill fill)
+template <typename Fill> QByteArray payload(Fill fill)
 {
     QByteArray bytes;
     QDataStream stream(&bytes, QIODevice::WriteOnly);

@@ -18,7 +18,8 @@ class ControlPortImpl : public QObject
     Q_OBJECT
 
 public:
-    enum State {
+    enum State
+    {
         Disconnected = 0,
         Connecting = 1,
         Connected = 2,
@@ -28,7 +29,8 @@ public:
         Closing = 6,
     };
 
-    enum Result {
+    enum Result
+    {
         Success = 0,
         ConnectionFailed = 1,
         NotReady = 2,

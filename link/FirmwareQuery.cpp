@@ -2,7 +2,6 @@
 
 #include "ControlPort.h"
 #include "FirmwareInfo.h"
-#include "SettingsStore.h"
 
 #include <QDebug>
 
@@ -30,7 +29,7 @@ int classify(quint32 versionWord)
 
 int readFirmwareType()
 {
-    return readFirmwareType(SettingsStore::unitAddress(), ControlPort::DefaultPort);
+    return readFirmwareType(ControlPort::unitAddress(), ControlPort::DefaultPort);
 }
 
 int readFirmwareType(const QHostAddress& address, quint16 port)
@@ -49,7 +48,7 @@ int readFirmwareType(const QHostAddress& address, quint16 port)
 
 bool updateFirmwareType()
 {
-    return updateFirmwareType(SettingsStore::unitAddress(), ControlPort::DefaultPort);
+    return updateFirmwareType(ControlPort::unitAddress(), ControlPort::DefaultPort);
 }
 
 bool updateFirmwareType(const QHostAddress& address, quint16 port)

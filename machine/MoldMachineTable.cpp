@@ -1,13 +1,13 @@
 #include "MoldMachineTable.h"
 
-#include "SettingsStore.h"
+#include "AppSettings.h"
 
 #include <QDebug>
 #include <QTextStream>
 
 QString MoldMachineTable::settingsFilePath()
 {
-    return filePathIn(SettingsStore::open()->value(QStringLiteral("settingsPath")).toString());
+    return filePathIn(AppSettings().settingsPath());
 }
 
 QString MoldMachineTable::filePathIn(const QString& settingsFolder)

@@ -1,7 +1,7 @@
 #include "SerialPacket.h"
 
+#include "AppSettings.h"
 #include "MoldMachineTable.h"
-#include "SettingsStore.h"
 
 #include <QDebug>
 #include <QFile>
@@ -47,8 +47,7 @@ void SerialPacket::configurePort()
 {
     // A name without a folder ("ttyUSB0", "COM1") is looked up among the system's ports;
     // a full path (a pseudo-terminal or a symlink to it) is used as it stands.
-    m_port.setPortName(
-        SettingsStore::open()->value(QStringLiteral("moldMachineSerialPort")).toString());
+    m_port.setPortName(AppSettings().moldMachineSerialPort());
 }
 
 void SerialPacket::applyPortSettings()

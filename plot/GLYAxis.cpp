@@ -45,7 +45,6 @@ template <typename Use> void forEachGridValue(const GLPlotView* view, Use use)
 
 } // namespace
 
-
 void GLYAxis::drawTicks(int w, int h)
 {
     // Value up, pixels across; the same mapping as the plot area beside it.

@@ -151,8 +151,8 @@ bool FileController::createNewRawDataFile(ShotData* shot)
     const QString stem = rawFileStem(s.settingsName, header.shotNumber, now);
     auto file = std::make_unique<RawShotFile>(dayFolder + QStringLiteral("/all_") + stem,
                                               dayFolder + QStringLiteral("/alm_") + stem);
-    const bool created = file->create(RawFileFormat::header(header), int(header.channels.size()),
-                                      shot->sequence());
+    const bool created =
+        file->create(RawFileFormat::header(header), int(header.channels.size()), shot->sequence());
     m_rawFiles[shot] = std::move(file);
     return created;
 }

@@ -158,7 +158,9 @@ void TestDisplaySettingsWindow::storedPressureRangeSelectsItsItem()
 
     const int written = AppSettings().value("pressureDisplayRange").toInt();
     QCOMPARE(QString::number(written) + "MPa", ranges(window)->currentText());
-    QCOMPARE(window.pressureDisplayRangeChanged(), written != stored.toInt());
+    // A missing key reads as its default, 200, which the plot already shows.
+    QCOMPARE(window.pressureDisplayRangeChanged(),
+             written != (stored.isValid() ? stored.toInt() : 200));
 }
 
 void TestDisplaySettingsWindow::acceptWritesEveryKeyAndReportsARangeChange()

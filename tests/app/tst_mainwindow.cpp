@@ -28,7 +28,6 @@ const QString LinkUp = QStringLiteral("background-color: lawngreen;");
 const QString LinkDown = QStringLiteral("background-color: red;");
 const QString RetryLog = QStringLiteral("Trying DataPort reconnection");
 
-
 // The unit's end of the data port on its own loopback address: counts connections.
 class UnitStandIn : public QObject
 {
@@ -165,9 +164,10 @@ void TestMainWindow::formCarriesTheNamesTextsAndShortcuts()
         QCOMPARE(button->text(), text);
     }
     const QList<QPair<QString, QString>> labels = {
-        {"shotNumber", "0"},        {"shotCountOK", "0"},      {"shotCountNG", "0"},
-        {"modeIndicatorLabel", "MONITOR MODE"}, {"diskStatusLabel", ""},   {"dataStatusLabel", "Data"},
-        {"mmcStatusLabel", "Mmc"},  {"wdtCountLabel", "WDT:0"}};
+        {"shotNumber", "0"},       {"shotCountOK", "0"},
+        {"shotCountNG", "0"},      {"modeIndicatorLabel", "MONITOR MODE"},
+        {"diskStatusLabel", ""},   {"dataStatusLabel", "Data"},
+        {"mmcStatusLabel", "Mmc"}, {"wdtCountLabel", "WDT:0"}};
     for (const auto& [name, text] : labels) {
         auto* label = w.findChild<QLabel*>(name);
         QVERIFY2(label, qPrintable(name));

@@ -1,8 +1,8 @@
+#include "AppSettings.h"
 #include "MoldFileController.h"
 #include "MoldSettingsFile.h"
 #include "SettingsChooserDialog.h"
 #include "SettingsMatcher.h"
-#include "SettingsStore.h"
 #include "SystemConfig.h"
 #include "TestHomeMain.h"
 #include "UserPrompt.h"
@@ -22,7 +22,7 @@ const QString Filter = QStringLiteral("Mold Configuration File(*.xml)");
 
 QString lastMoldFile()
 {
-    return SettingsStore::open()->value(LastMoldFile).toString();
+    return AppSettings().value(LastMoldFile).toString();
 }
 
 void writeFile(const QString& path, const QByteArray& content)
@@ -79,8 +79,8 @@ private Q_SLOTS:
     void init()
     {
         m_folder = std::make_unique<QTemporaryDir>();
-        SettingsStore::open()->setValue(QStringLiteral("settingsPath"), m_folder->path());
-        SettingsStore::open()->remove(LastMoldFile);
+        AppSettings().setValue(QStringLiteral("settingsPath"), m_folder->path());
+        AppSettings().remove(LastMoldFile);
         m_messages.clear();
         m_requests.clear();
         m_chosenPath.clear();
@@ -147,7 +147,7 @@ private Q_SLOTS:
         QVERIFY(files().settingsFileExists(QStringLiteral("Mold A")));
         QVERIFY(!files().settingsFileExists(QStringLiteral("Mold")));
 
-        SettingsStore::open()->remove(LastMoldFile);
+        AppSettings().remove(LastMoldFile);
         const std::unique_ptr<SystemConfig> loaded = files().loadByName(QStringLiteral("Mold A"));
         QVERIFY(loaded);
         QCOMPARE(loaded->name(), QStringLiteral("Mold A"));
@@ -262,7 +262,7 @@ private Q_SLOTS:
     {
         // Neither the settings folder nor its parent is there yet.
         const QString folder = m_folder->filePath(QStringLiteral("CVO/settings"));
-        SettingsStore::open()->setValue(QStringLiteral("settingsPath"), folder);
+        AppSettings().setValue(QStringLiteral("settingsPath"), folder);
         const MatchResult result = SettingsMatcher().match(unitConfig());
         QCOMPARE(result.action, MatchResult::UseUnitFileSaved);
         QVERIFY(result.config->equals(unitConfig()));
@@ -367,7 +367,7 @@ private Q_SLOTS:
     void settingsNameThatLeavesTheFolderIsNotUsedAsAFileName()
     {
         const QString folder = m_folder->filePath(QStringLiteral("settings"));
-        SettingsStore::open()->setValue(QStringLiteral("settingsPath"), folder);
+        AppSettings().setValue(QStringLiteral("settingsPath"), folder);
         SystemConfig unit = unitConfig();
         unit.setName(QStringLiteral("../Escape"));
         QCOMPARE(SettingsMatcher().match(unit).action, MatchResult::UseUnit);

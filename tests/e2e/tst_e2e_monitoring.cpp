@@ -47,7 +47,6 @@ SimulatorOptions fastUnit(const QHostAddress& address)
     return options;
 }
 
-
 } // namespace
 
 class TestEndToEnd : public QObject
@@ -85,9 +84,8 @@ private Q_SLOTS:
         QSignalSpy finals(m_window.get(), &MainWindow::saveRawData);
         // Counted when each shot ends: the buffer is refilled two shots later.
         QList<qsizetype> endedSampleCounts;
-        connect(m_window.get(), &MainWindow::shotEnded, this, [&](ShotData* shot) {
-            endedSampleCounts.append(shot->channel(0)->sampleCount());
-        });
+        connect(m_window.get(), &MainWindow::shotEnded, this,
+                [&](ShotData* shot) { endedSampleCounts.append(shot->channel(0)->sampleCount()); });
 
         QTRY_VERIFY_WITH_TIMEOUT(begin.size() >= 3, TimeoutMs);
         // The first contact in order: firmware, configuration, clock, then the data link.
@@ -130,10 +128,12 @@ private Q_SLOTS:
 
         unit.simulator()->reportUnitReset();
         QTRY_VERIFY_WITH_TIMEOUT(log.count("Reloading configuration from BU...") == 1, TimeoutMs);
-        QTRY_VERIFY_WITH_TIMEOUT(log.count("CONFIG MATCHED.") == 1, TimeoutMs); // the file of the first read
-        const auto reset = std::find_if(m_prompts.cbegin(), m_prompts.cend(), [](const UserPrompt::Message& m) {
-            return m.title == QStringLiteral("BU Reset Detected");
-        });
+        QTRY_VERIFY_WITH_TIMEOUT(log.count("CONFIG MATCHED.") == 1,
+                                 TimeoutMs); // the file of the first read
+        const auto reset =
+            std::find_if(m_prompts.cbegin(), m_prompts.cend(), [](const UserPrompt::Message& m) {
+                return m.title == QStringLiteral("BU Reset Detected");
+            });
         QVERIFY(reset != m_prompts.cend());
         QCOMPARE(reset->autoCloseMs, 5000);
         QVERIFY(m_window->isUnitOnline());
@@ -194,7 +194,8 @@ private Q_SLOTS:
         startWindow(unitAddress(4));
         QTRY_VERIFY_WITH_TIMEOUT(m_window->currentShot() != nullptr, TimeoutMs);
         QCOMPARE(asked, 1);
-        const quint16 expected = overwriteFile ? options.config.channelAt(2)->zone1().upper : zone.upper;
+        const quint16 expected =
+            overwriteFile ? options.config.channelAt(2)->zone1().upper : zone.upper;
         QCOMPARE(m_window->systemConfig().channelAt(2)->zone1().upper, expected);
         // The side that was overwritten now holds the other's value.
         const auto reread = MoldSettingsFile::read(path);
@@ -246,15 +247,18 @@ private Q_SLOTS:
         const QString data = m_window->dataFolder();
         const auto filesNamed = [&](const QString& pattern) {
             QStringList found;
-            for (const QFileInfo& folder : QDir(data).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
-                for (const QFileInfo& file : QDir(folder.filePath()).entryInfoList({pattern}, QDir::Files))
+            for (const QFileInfo& folder :
+                 QDir(data).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
+                for (const QFileInfo& file :
+                     QDir(folder.filePath()).entryInfoList({pattern}, QDir::Files))
                     found.append(file.filePath());
             return found;
         };
         QTRY_VERIFY_WITH_TIMEOUT(filesNamed("all_E2E_*p.csv").size() >= 2, TimeoutMs);
-        QTRY_VERIFY_WITH_TIMEOUT(readAll(filesNamed("log_E2E_*p.csv").value(0)).contains(", OK, ") ||
-                                     readAll(filesNamed("log_E2E_*p.csv").value(0)).contains(", NG, "),
-                                 TimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            readAll(filesNamed("log_E2E_*p.csv").value(0)).contains(", OK, ") ||
+                readAll(filesNamed("log_E2E_*p.csv").value(0)).contains(", NG, "),
+            TimeoutMs);
         // The machine log: its header names the table's records, each shot a line of answers.
         QTRY_VERIFY_WITH_TIMEOUT(readAll(filesNamed("log_??????.csv").value(0)).contains(", 138.6"),
                                  TimeoutMs);

@@ -110,7 +110,8 @@ private Q_SLOTS:
         QCOMPARE(port.sendMonitoringRanges(1, QList<quint16>(17, 0)), 3);
         QCOMPARE(port.sendMonitoringWaveform(1, 1, 60000, {}), 3);
         QCOMPARE(port.sendMonitoringWaveform(1, 1, 0, QList<quint16>(401, 0)), 3);
-        QCOMPARE(port.sendMonitoringWaveform(1, 1, 59999, QList<quint16>(400, 0)), 2); // sent, no link
+        QCOMPARE(port.sendMonitoringWaveform(1, 1, 59999, QList<quint16>(400, 0)),
+                 2); // sent, no link
     }
 
     void reportsAReplyOfTheWrongType()
@@ -138,8 +139,9 @@ private Q_SLOTS:
         QFETCH(quint32, versionWord);
         QFETCH(int, type);
         FirmwareGuard guard;
-        LoopbackPeer unit(testAddress(5), ControlPort::DefaultPort,
-                          [&](const QByteArray&) { return QList<QByteArray>{unitInfoReply(versionWord)}; });
+        LoopbackPeer unit(testAddress(5), ControlPort::DefaultPort, [&](const QByteArray&) {
+            return QList<QByteArray>{unitInfoReply(versionWord)};
+        });
         QVERIFY(updateFirmwareType(testAddress(5), ControlPort::DefaultPort));
         QCOMPARE(firmwareType.load(), type);
         QCOMPARE(firmwareVersion.load(), versionWord);

@@ -1,9 +1,9 @@
+#include "AppSettings.h"
 #include "ConfigPeer.h"
 #include "ControlPort.h"
 #include "FirmwareInfo.h"
 #include "LoopbackPeer.h"
 #include "ModuleConfigBase.h"
-#include "SettingsStore.h"
 #include "SystemConfig.h"
 #include "SystemConfigReader.h"
 #include "UnitTransfers.h"
@@ -20,7 +20,7 @@ namespace {
 QHostAddress useUnitAt(int n)
 {
     const QHostAddress address(QStringLiteral("127.0.24.%1").arg(n));
-    SettingsStore::open()->setValue(QStringLiteral("deviceIPAddress"), address.toIPv4Address());
+    AppSettings().setValue(QStringLiteral("deviceIPAddress"), address.toIPv4Address());
     return address;
 }
 
@@ -139,7 +139,8 @@ private Q_SLOTS:
                           [&](const QByteArray& r) { return peer.answer(r); });
         SystemConfigReader reader;
         QVERIFY(!reader.read());
-        QCOMPARE(reader.config()->module(4)->title(), QStringLiteral("Cavity 5")); // read before the failure
+        QCOMPARE(reader.config()->module(4)->title(),
+                 QStringLiteral("Cavity 5")); // read before the failure
     }
 
     void readFailsWithoutAUnit()
@@ -183,13 +184,15 @@ private Q_SLOTS:
         QCOMPARE(prompts.shown.size(), 1);
         QCOMPARE(prompts.shown.at(0).kind, UserPrompt::MessageKind::Critical);
         QCOMPARE(prompts.shown.at(0).title, QStringLiteral("Communication Failure"));
-        QCOMPARE(prompts.shown.at(0).text, QStringLiteral("Unable to communicate with BU.\nPlease check the connection."));
+        QCOMPARE(prompts.shown.at(0).text,
+                 QStringLiteral("Unable to communicate with BU.\nPlease check the connection."));
     }
 
     void synchronisesTheClockWithMessages()
     {
         LoopbackPeer unit(useUnitAt(7), ControlPort::DefaultPort, [](const QByteArray&) {
-            return QList<QByteArray>{FrameBuilder::frame(BUPacket::ClockReply, QByteArray(9, '\0'))};
+            return QList<QByteArray>{
+                FrameBuilder::frame(BUPacket::ClockReply, QByteArray(9, '\0'))};
         });
         Prompts prompts;
         QVERIFY(synchronizeUnitClock(nullptr));

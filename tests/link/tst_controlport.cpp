@@ -1,8 +1,8 @@
+#include "AppSettings.h"
 #include "ControlPort.h"
 #include "ControlPortImpl.h"
 #include "FrameBuilder.h"
 #include "LoopbackPeer.h"
-#include "SettingsStore.h"
 
 #include <QElapsedTimer>
 #include <QSettings>
@@ -44,26 +44,31 @@ private Q_SLOTS:
 
     void takesTheUnitAddressFromTheSettings()
     {
-        SettingsStore::open()->setValue(QStringLiteral("deviceIPAddress"), 0x7F001605U);
+        AppSettings().setValue(QStringLiteral("deviceIPAddress"), 0x7F001605U);
         ControlPort port;
         QCOMPARE(port.address(), testAddress(5));
         QCOMPARE(port.port(), quint16(50000));
-        SettingsStore::open()->remove(QStringLiteral("deviceIPAddress"));
-        QCOMPARE(ControlPort().address(), QHostAddress(QStringLiteral("0.0.0.0")));
+        // Absent or malformed: the same default the data port falls back to.
+        AppSettings().remove(QStringLiteral("deviceIPAddress"));
+        QCOMPARE(ControlPort().address(), QHostAddress(QStringLiteral("192.168.2.100")));
+        AppSettings().setValue(QStringLiteral("deviceIPAddress"), QStringLiteral("10.0.0.1"));
+        QCOMPARE(ControlPort().address(), QHostAddress(QStringLiteral("192.168.2.100")));
     }
 
     void completesAReplyArrivingInTwoSegments()
     {
         const QByteArray reply = statusReply(77);
-        LoopbackPeer unit(testAddress(1), ControlPort::DefaultPort,
-                          [&](const QByteArray&) { return QList<QByteArray>{reply.left(4), reply.mid(4)}; });
+        LoopbackPeer unit(testAddress(1), ControlPort::DefaultPort, [&](const QByteArray&) {
+            return QList<QByteArray>{reply.left(4), reply.mid(4)};
+        });
         QVERIFY(unit.listening());
         ControlPort port(testAddress(1), ControlPort::DefaultPort);
         QCOMPARE(port.open(), 0);
         QCOMPARE(port.requestAndWaitResponse(BUPacket::StatusControl, QByteArray(1, '\0')), 0);
         QCOMPARE(port.packet()->type(), int(BUPacket::UnitStatus));
         QCOMPARE(port.packet()->unitStatus().shotNumber, 77);
-        QCOMPARE(unit.requests().value(0), QByteArray::fromHex("4000020100" "03"));
+        QCOMPARE(unit.requests().value(0), QByteArray::fromHex("4000020100"
+                                                               "03"));
 
         // The connection carries further requests.
         QCOMPARE(port.requestAndWaitResponse(BUPacket::StatusControl, QByteArray(1, '\0')), 0);
@@ -82,7 +87,9 @@ private Q_SLOTS:
         ControlPort port(testAddress(2), ControlPort::DefaultPort);
         QCOMPARE(port.open(), 0);
         QCOMPARE(port.requestAndWaitResponse(BUPacket::StatusControl, QByteArray(1, '\0')), 0);
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^BCC Error value:[0-9A-F]{2}, supposed to be [0-9A-F]{2}$"));
+        QTest::ignoreMessage(
+            QtDebugMsg,
+            QRegularExpression("^BCC Error value:[0-9A-F]{2}, supposed to be [0-9A-F]{2}$"));
         QCOMPARE(port.requestAndWaitResponse(BUPacket::StatusControl, QByteArray(1, '\0')), 3);
         QCOMPARE(port.packet()->unitStatus().shotNumber, 5);
     }
@@ -90,7 +97,8 @@ private Q_SLOTS:
     void rejectsAReplyWithAnIllegalHeader()
     {
         LoopbackPeer unit(testAddress(3), ControlPort::DefaultPort, [](const QByteArray&) {
-            return QList<QByteArray>{QByteArray::fromHex("41000201" "0000")}; // bad start byte
+            return QList<QByteArray>{QByteArray::fromHex("41000201"
+                                                         "0000")}; // bad start byte
         });
         ControlPort port(testAddress(3), ControlPort::DefaultPort);
         QCOMPARE(port.open(), 0);
@@ -155,7 +163,8 @@ private Q_SLOTS:
 
         QElapsedTimer timer;
         timer.start();
-        QCOMPARE(impl->open(testAddress(9), ControlPort::DefaultPort), int(ControlPortImpl::Timeout));
+        QCOMPARE(impl->open(testAddress(9), ControlPort::DefaultPort),
+                 int(ControlPortImpl::Timeout));
         QVERIFY(timer.elapsed() < 3000); // returned while the worker was still stuck
 
         impl->deleteLater();

@@ -1,8 +1,8 @@
+#include "AppSettings.h"
 #include "MachinePortCheck.h"
 #include "MachineTestMain.h"
 #include "MoldMachineSettingsDialog.h"
 #include "SerialPacket.h"
-#include "SettingsStore.h"
 #include "UserPrompt.h"
 
 #include <QApplication>
@@ -97,7 +97,7 @@ private Q_SLOTS:
 
     void startUpWarnsWhenTheMachinePortIsMissing()
     {
-        SettingsStore::open()->setValue("moldMachineSerialPort", m_dir->filePath("no-port"));
+        AppSettings().setValue("moldMachineSerialPort", m_dir->filePath("no-port"));
         SerialPacket link;
         QList<int> statuses;
         connect(&link, &SerialPacket::statusUpdate, this, [&](int s) { statuses.append(s); });

@@ -1,7 +1,7 @@
+#include "AppSettings.h"
 #include "MachineStandIn.h"
 #include "MachineTestMain.h"
 #include "SerialPacket.h"
-#include "SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QSignalSpy>
@@ -46,7 +46,7 @@ private:
             return false;
         }
 
-        SettingsStore::open()->setValue(QStringLiteral("moldMachineSerialPort"), port);
+        AppSettings().setValue(QStringLiteral("moldMachineSerialPort"), port);
         m_link = std::make_unique<SerialPacket>();
         m_link->setTimeouts(100, 400);
         connect(m_link.get(), &SerialPacket::statusUpdate, this,

@@ -25,7 +25,8 @@ public:
         const auto type = quint8(request.at(3));
         const QByteArray payload = request.mid(4, request.size() - 5);
         if (type == BUPacket::SystemConfigTransfer)
-            return {FrameBuilder::frame(BUPacket::SystemConfigData, QByteArray(1, '\0') + systemBlock())};
+            return {FrameBuilder::frame(BUPacket::SystemConfigData,
+                                        QByteArray(1, '\0') + systemBlock())};
         if (type == BUPacket::ModuleConfigTransfer && payload.size() >= 5) {
             QDataStream in(payload.mid(1));
             qint32 code = 0;
@@ -34,7 +35,8 @@ public:
                 return {FrameBuilder::frame(BUPacket::ModuleConfigData, padded(payload))};
             for (int i = 0; i < m_config.moduleCount(); ++i)
                 if (m_config.module(i)->moduleTypeCode() == code)
-                    return {FrameBuilder::frame(BUPacket::ModuleConfigData, padded(moduleBlock(i)))};
+                    return {
+                        FrameBuilder::frame(BUPacket::ModuleConfigData, padded(moduleBlock(i)))};
         }
         return {FrameBuilder::frame(BUPacket::Nak, QByteArray(1, '\0'))};
     }

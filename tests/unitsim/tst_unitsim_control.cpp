@@ -1,11 +1,11 @@
 // The simulated unit's control port, driven by the manager's own ControlPort from the
 // test thread while the unit runs on its own thread.
 
+#include "AppSettings.h"
 #include "ControlPort.h"
 #include "FirmwareQuery.h"
 #include "KRT24ModuleConfig.h"
 #include "Presets.h"
-#include "SettingsStore.h"
 #include "SimulatorTestSupport.h"
 #include "SystemConfigReader.h"
 #include "ZRBModuleConfig.h"
@@ -235,7 +235,7 @@ private Q_SLOTS:
         QFETCH(FirmwareIdentity, firmware);
         QFETCH(int, row);
         const QHostAddress at = address(20 + row);
-        SettingsStore::open()->setValue(QStringLiteral("deviceIPAddress"), at.toIPv4Address());
+        AppSettings().setValue(QStringLiteral("deviceIPAddress"), at.toIPv4Address());
         FirmwareTypeGuard guard(firmware.managerFirmwareType());
         SimulatorThread unit(mixedUnit(at, firmware));
         QVERIFY2(unit.startAndWait(), qPrintable(unit.errorString()));

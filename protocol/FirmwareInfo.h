@@ -4,10 +4,15 @@
 
 #include <atomic>
 
-// Firmware of the connected unit, read when the unit is reached and reset when it
-// is lost. Process-wide because every packet and configuration layout depends on it.
+// Firmware of the connected unit. Process-wide because every packet and configuration
+// layout depends on it.
 //   -1 unknown, 0 standard, 1 firmware for company A, 2 firmware for company C;
 //   values above 2 are older firmware.
+// Who writes it: the main window at first contact and after a unit reset (through
+// readFirmwareType / updateFirmwareType of link/FirmwareQuery), and resetFirmwareType when
+// the unit is lost. Who reads it: BUPacket (limit table at construction, record layouts),
+// the configuration's wire encoding and the sensor lists. Written on the GUI thread; the
+// control port's worker only reads it, hence the atomic.
 extern std::atomic<int> firmwareType;
 // The unit's version word: three version bytes, most significant first, then a variant byte.
 extern std::atomic<quint32> firmwareVersion;

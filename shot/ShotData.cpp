@@ -81,8 +81,7 @@ void ShotData::begin(const BUPacket& packet)
         m_channels[i]->setResults(0, 0, 0, 0, 0, 0, 0, 0);
 }
 
-template <typename Visit>
-void ShotData::walkChannels(const BUPacket& packet, Visit visit)
+template <typename Visit> void ShotData::walkChannels(const BUPacket& packet, Visit visit)
 {
     const BUPayload::ShotSamples& p = packet.shotSamples();
     int index = 0;

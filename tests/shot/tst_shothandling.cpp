@@ -13,11 +13,11 @@
 #include "UserPrompt.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -62,11 +62,13 @@ QByteArray shotResult(qint32 number, quint16 flags)
         for (int c = 0; c < 8; ++c)
             s << quint16(c == 0 ? flags : 0);
         for (int c = 0; c < 8; ++c)
-            s << qint16(100) << qint16(0) << qint16(0) << qint32(0) << qint32(0) << quint32(0) << qint32(0);
+            s << qint16(100) << qint16(0) << qint16(0) << qint32(0) << qint32(0) << quint32(0)
+              << qint32(0);
     });
 }
 
-QByteArray unitStatus(qint32 shot, qint32 judged, qint32 ng, quint8 statusBits, quint8 firstModuleStatus)
+QByteArray unitStatus(qint32 shot, qint32 judged, qint32 ng, quint8 statusBits,
+                      quint8 firstModuleStatus)
 {
     return FrameBuilder::payload([&](QDataStream& s) {
         s << shot << judged << ng << quint8(0) << statusBits << quint8(2) << qint32(0x40000000)
@@ -131,7 +133,8 @@ private Q_SLOTS:
         QCOMPARE(label("shotNumber")->text(), QStringLiteral("41"));
 
         for (quint32 i = 0; i < 250; ++i)
-            m_window->handlePacketFromBU(m_packet.load(BUPacket::ShotSamples, samples(i, qint16(i))));
+            m_window->handlePacketFromBU(
+                m_packet.load(BUPacket::ShotSamples, samples(i, qint16(i))));
         m_window->handlePacketFromBU(m_packet.load(BUPacket::ShotSamples, samples(0xFFFFFFFF, 7)));
         // Every 100 ms of shot time at 1 ms: indexes 0, 100 and 200.
         QCOMPARE(refreshed.size(), 3);
@@ -157,7 +160,8 @@ private Q_SLOTS:
         m_window->handlePacketFromBU(m_packet.load(BUPacket::ShotStart, shotStart(42)));
         QCOMPARE(m_window->currentShot(), m_window->shotDataB());
         QCOMPARE(plot->channel(0)->currentLength(), 0); // a new current waveform
-        QCOMPARE(m_window->shotDataA()->channel(0)->sampleCount(), 250); // the last shot is untouched
+        QCOMPARE(m_window->shotDataA()->channel(0)->sampleCount(),
+                 250); // the last shot is untouched
     }
 
     void recordedShotLeavesItsFilesAndLogLine()
@@ -165,13 +169,15 @@ private Q_SLOTS:
         const QDir data(m_window->dataFolder());
         m_window->handlePacketFromBU(m_packet.load(BUPacket::ShotStart, shotStart(7)));
         for (quint32 i = 0; i < 150; ++i)
-            m_window->handlePacketFromBU(m_packet.load(BUPacket::ShotSamples, samples(i, qint16(i))));
+            m_window->handlePacketFromBU(
+                m_packet.load(BUPacket::ShotSamples, samples(i, qint16(i))));
         m_window->handlePacketFromBU(m_packet.load(BUPacket::ShotResult, shotResult(7, 0x0001)));
 
         const auto filesNamed = [&](const QString& pattern) {
             QStringList found;
             for (const QFileInfo& day : data.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
-                for (const QFileInfo& file : QDir(day.filePath()).entryInfoList({pattern}, QDir::Files))
+                for (const QFileInfo& file :
+                     QDir(day.filePath()).entryInfoList({pattern}, QDir::Files))
                     found.append(file.filePath());
             return found;
         };
@@ -191,7 +197,8 @@ private Q_SLOTS:
         QVERIFY(log.open(QIODevice::ReadOnly | QIODevice::Text));
         const QString logText = QString::fromUtf8(log.readAll());
         QVERIFY(logText.contains(QStringLiteral("New file generated.")));
-        QVERIFY2(logText.contains(QStringLiteral(", 7, NG, , Z1, ")), qPrintable(logText.right(400)));
+        QVERIFY2(logText.contains(QStringLiteral(", 7, NG, , Z1, ")),
+                 qPrintable(logText.right(400)));
     }
 
     void referenceFileReachesThePlot()
@@ -204,7 +211,8 @@ private Q_SLOTS:
                    "Elapsed Time,1:A, 2:B\n0,1.5, 2\n0.005,1.7, 2.5\n");
         file.close();
         UserPrompt::setFileHandler([&](const UserPrompt::FileRequest& request) {
-            return request.caption == QStringLiteral("Open Reference Wave Data File") ? path : QString();
+            return request.caption == QStringLiteral("Open Reference Wave Data File") ? path
+                                                                                      : QString();
         });
         QSignalSpy loaded(m_window.get(), &MainWindow::referenceWaveformsLoaded);
         QTest::mouseClick(button("loadReferenceButton"), Qt::LeftButton);
@@ -252,7 +260,8 @@ private Q_SLOTS:
     void resultWhileIdleIsIgnored()
     {
         QSignalSpy save(m_window.get(), &MainWindow::saveRawData);
-        QTest::ignoreMessage(QtDebugMsg, "Data packet received when not in shotInProgress state. Ignoring.");
+        QTest::ignoreMessage(QtDebugMsg,
+                             "Data packet received when not in shotInProgress state. Ignoring.");
         m_window->handlePacketFromBU(m_packet.load(BUPacket::ShotResult, shotResult(1, 0)));
         QCOMPARE(save.size(), 0);
     }
@@ -273,7 +282,8 @@ private Q_SLOTS:
     void statusUpdatesCountersWatchdogAndModules()
     {
         QSignalSpy flags(m_window.get(), &MainWindow::moduleFlagsUpdated);
-        m_window->handlePacketFromBU(m_packet.load(BUPacket::UnitStatus, unitStatus(120, 100, 7, 0x01, 0x1B)));
+        m_window->handlePacketFromBU(
+            m_packet.load(BUPacket::UnitStatus, unitStatus(120, 100, 7, 0x01, 0x1B)));
         QCOMPARE(label("shotNumber")->text(), QStringLiteral("120"));
         QCOMPARE(label("shotCountOK")->text(), QStringLiteral("93"));
         QCOMPARE(label("shotCountNG")->text(), QStringLiteral("7"));
@@ -296,10 +306,12 @@ private Q_SLOTS:
         QVERIFY(!alarmButtonLook(true, 0x00).enabled);
         QVERIFY(alarmButtonLook(true, 0x00).styleSheet.endsWith("background-color: lawngreen;"));
         QVERIFY(!alarmButtonLook(true, 0x81).enabled);
-        QVERIFY(alarmButtonLook(true, 0x81).styleSheet.endsWith("background-color: palette( button );"));
+        QVERIFY(alarmButtonLook(true, 0x81)
+                    .styleSheet.endsWith("background-color: palette( button );"));
         QVERIFY(!alarmButtonLook(false, 0x01).enabled);
         QCOMPARE(alarmButtonLook(true, 0x00).styleSheet,
-                 QStringLiteral("border: 2px solid silver; border-radius: 3px; background-color: lawngreen;"));
+                 QStringLiteral(
+                     "border: 2px solid silver; border-radius: 3px; background-color: lawngreen;"));
     }
 
     void diskSpaceThresholds()
@@ -318,7 +330,8 @@ private Q_SLOTS:
     {
         const QHostAddress address(QStringLiteral("127.0.33.1"));
         AppSettings().setValue("deviceIPAddress", address.toIPv4Address());
-        LoopbackPeer unit(address, 50000, [](const QByteArray&) { return QList<QByteArray>{statusReply(0x01)}; });
+        LoopbackPeer unit(address, 50000,
+                          [](const QByteArray&) { return QList<QByteArray>{statusReply(0x01)}; });
 
         label("shotCountOK")->setText("5");
         QTest::mouseClick(button("shotCountClearButton"), Qt::LeftButton);
@@ -329,7 +342,8 @@ private Q_SLOTS:
         QTest::mouseClick(button("abortShotButton"), Qt::LeftButton);
         QCOMPARE(m_window->shotState(), int(MainWindow::Idle));
 
-        m_window->handlePacketFromBU(m_packet.load(BUPacket::UnitStatus, unitStatus(1, 1, 0, 0x01, 0x05)));
+        m_window->handlePacketFromBU(
+            m_packet.load(BUPacket::UnitStatus, unitStatus(1, 1, 0, 0x01, 0x05)));
         QTest::mouseClick(button("alarmButton"), Qt::LeftButton);
         QTest::mouseClick(button("wdtCountClearButton"), Qt::LeftButton);
         QCOMPARE(label("wdtCountLabel")->text(), QStringLiteral("WDT:0"));
@@ -350,7 +364,8 @@ private Q_SLOTS:
     {
         const QHostAddress address(QStringLiteral("127.0.33.2"));
         AppSettings().setValue("deviceIPAddress", address.toIPv4Address());
-        LoopbackPeer unit(address, 50000, [](const QByteArray&) { return QList<QByteArray>{statusReply(0)}; });
+        LoopbackPeer unit(address, 50000,
+                          [](const QByteArray&) { return QList<QByteArray>{statusReply(0)}; });
         QTest::mouseClick(button("freerunButton"), Qt::LeftButton);
         QCOMPARE(m_window->operatingMode(), int(MainWindow::MaintenanceMode));
         QCOMPARE(label("modeIndicatorLabel")->text(), QStringLiteral("MAINTENANCE MODE"));

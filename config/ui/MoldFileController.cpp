@@ -1,20 +1,13 @@
 #include "MoldFileController.h"
 
+#include "AppSettings.h"
 #include "MoldSettingsFile.h"
-#include "SettingsStore.h"
 #include "SystemConfig.h"
 #include "UserPrompt.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-
-namespace {
-
-const QString SettingsPathKey = QStringLiteral("settingsPath");
-const QString LastMoldFileKey = QStringLiteral("lastMoldFile");
-
-} // namespace
 
 MoldFileController& MoldFileController::instance()
 {
@@ -24,10 +17,7 @@ MoldFileController& MoldFileController::instance()
 
 QString MoldFileController::settingsFolder() const
 {
-    // The start-up defaults write the key; this fallback is the same default.
-    return SettingsStore::open()
-        ->value(SettingsPathKey, QDir::homePath() + QStringLiteral("/CVO_Settings"))
-        .toString();
+    return AppSettings().settingsPath();
 }
 
 QString MoldFileController::settingsFilePath(const QString& name) const
@@ -124,7 +114,7 @@ int MoldFileController::saveAsWithDialog(const SystemConfig& config)
 
 QString MoldFileController::lastMoldFile() const
 {
-    return SettingsStore::open()->value(LastMoldFileKey).toString();
+    return AppSettings().lastMoldFile();
 }
 
 QWidget* MoldFileController::dialogParent() const
@@ -139,7 +129,7 @@ void MoldFileController::warn(const QString& title, const QString& text) const
 
 void MoldFileController::rememberLastFile(const QString& path) const
 {
-    SettingsStore::open()->setValue(LastMoldFileKey, path);
+    AppSettings().setValue(SettingKey::LastMoldFile, path);
 }
 
 QString MoldFileController::fileFilter() const

@@ -28,8 +28,6 @@ public:
     bool sync();
 
 private:
-    static constexpr const char* ArrayName = "channelDisplay";
-
     int storedCount();
     void write(int channel, const char* key, const QVariant& value);
 

@@ -64,7 +64,8 @@ bool synchronizeUnitClock(QWidget* parent, bool tellUser)
     if (!tellUser)
         return ok;
     if (ok)
-        UserPrompt::information(parent, tr("BU Clock Sync"), tr("BU clock successfully synchronized."));
+        UserPrompt::information(parent, tr("BU Clock Sync"),
+                                tr("BU clock successfully synchronized."));
     else
         UserPrompt::critical(parent, tr("BU Clock Sync"), tr("BU clock synchronization failed."));
     return ok;

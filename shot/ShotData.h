@@ -57,8 +57,7 @@ public:
 
 private:
     // Hands each value of the packet's module blocks to the next channel in turn.
-    template <typename Visit>
-    void walkChannels(const BUPacket& packet, Visit visit);
+    template <typename Visit> void walkChannels(const BUPacket& packet, Visit visit);
     void reportSurplusChannels(int total);
 
     quint8 m_moduleCount = 0;

@@ -65,7 +65,8 @@ private Q_SLOTS:
         QCOMPARE(shot.moduleCount(), quint8(2));
         QCOMPARE(shot.samplingInterval(), quint8(5));
         QCOMPARE(shot.observationPeriod(), quint8(20));
-        QCOMPARE(shot.moduleNames(), (QStringList{config.module(0)->moduleLabel(), config.module(1)->moduleLabel()}));
+        QCOMPARE(shot.moduleNames(),
+                 (QStringList{config.module(0)->moduleLabel(), config.module(1)->moduleLabel()}));
         QCOMPARE(shot.channel(1)->name(), QStringLiteral("Gate"));
         QVERIFY(!shot.channel(2)->enabled());
         QCOMPARE(shot.channel(4)->scale(), config.channelAt(4)->valueScale());
@@ -116,7 +117,8 @@ private Q_SLOTS:
 
         // The auxiliary block sets each channel's auxiliary value and nothing else.
         load(packet, BUPacket::ShotSamples,
-             samples(0xFFFFFFFF, {{0x01000001, {50, 0, 0, 0}}, {0x11000002, {0, 0, 0, 0, 0, 0, 0, 0}}}));
+             samples(0xFFFFFFFF,
+                     {{0x01000001, {50, 0, 0, 0}}, {0x11000002, {0, 0, 0, 0, 0, 0, 0, 0}}}));
         shot.appendShotSamples(packet);
         QCOMPARE(shot.channel(0)->sampleCount(), 1);
         QCOMPARE(shot.channel(0)->sum(), 1.0f);
@@ -132,7 +134,8 @@ private Q_SLOTS:
         BUPacket packet;
         load(packet, BUPacket::ShotSamples,
              samples(0, {{0x01000001, {1, 2, 3, 4}}, {0x11000002, {5, 6, 7, 8, 9, 10, 11, 12}}}));
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("sends 12 channels but the configuration has 4"));
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression("sends 12 channels but the configuration has 4"));
         shot.appendShotSamples(packet);
         shot.appendShotSamples(packet); // said once per shot
         QCOMPARE(shot.channelCount(), 4);
@@ -160,8 +163,9 @@ private Q_SLOTS:
         shot.appendShotSamples(packet);
 
         load(packet, BUPacket::ShotResult, FrameBuilder::payload([&](QDataStream& s) {
-                 s << qint32(77) << quint8(26) << quint8(12) << quint8(6) << quint8(10) << quint8(11)
-                   << quint8(12) << quint8(3) << quint8(0) << quint32(15000) << quint8(1) << qint32(0x01000001);
+                 s << qint32(77) << quint8(26) << quint8(12) << quint8(6) << quint8(10)
+                   << quint8(11) << quint8(12) << quint8(3) << quint8(0) << quint32(15000)
+                   << quint8(1) << qint32(0x01000001);
                  for (int c = 0; c < 4; ++c) {
                      if (legacy)
                          s << quint8(c == 2 ? 0x02 : 0);
@@ -169,8 +173,8 @@ private Q_SLOTS:
                          s << quint16(c == 2 ? 0x0200 : 0);
                  }
                  for (int c = 0; c < 4; ++c) {
-                     s << qint16(1200) << qint16(qint16(0x8000 | 500)) << qint16(300) << qint32(0x12345)
-                       << qint32(70000) << quint32(1234);
+                     s << qint16(1200) << qint16(qint16(0x8000 | 500)) << qint16(300)
+                       << qint32(0x12345) << qint32(70000) << quint32(1234);
                      if (!legacy)
                          s << qint32(-2500);
                  }

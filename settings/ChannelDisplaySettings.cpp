@@ -7,7 +7,7 @@
 ChannelDisplaySettings::Entry ChannelDisplaySettings::entry(int channel)
 {
     Entry result{AppSettings::defaultChannelColor(channel), true};
-    m_settings.beginReadArray(QString::fromLatin1(ArrayName));
+    m_settings.beginReadArray(SettingKey::ChannelDisplay);
     m_settings.setArrayIndex(channel);
     const QColor stored = m_settings.value(QStringLiteral("color")).value<QColor>();
     if (stored.isValid()) {
@@ -31,7 +31,7 @@ void ChannelDisplaySettings::setVisible(int channel, bool visible)
 void ChannelDisplaySettings::setAllVisible(bool visible)
 {
     const int count = qMax(storedCount(), int(AppSettings::ChannelDisplayCount));
-    m_settings.beginWriteArray(QString::fromLatin1(ArrayName), count);
+    m_settings.beginWriteArray(SettingKey::ChannelDisplay, count);
     for (int i = 0; i < count; ++i) {
         m_settings.setArrayIndex(i);
         m_settings.setValue(QStringLiteral("visible"), visible);
@@ -52,7 +52,7 @@ bool ChannelDisplaySettings::sync()
 
 int ChannelDisplaySettings::storedCount()
 {
-    const int count = m_settings.beginReadArray(QString::fromLatin1(ArrayName));
+    const int count = m_settings.beginReadArray(SettingKey::ChannelDisplay);
     m_settings.endArray();
     return count;
 }
@@ -62,7 +62,7 @@ int ChannelDisplaySettings::storedCount()
 void ChannelDisplaySettings::write(int channel, const char* key, const QVariant& value)
 {
     const int count = std::max({storedCount(), int(AppSettings::ChannelDisplayCount), channel + 1});
-    m_settings.beginWriteArray(QString::fromLatin1(ArrayName), count);
+    m_settings.beginWriteArray(SettingKey::ChannelDisplay, count);
     m_settings.setArrayIndex(channel);
     m_settings.setValue(QString::fromLatin1(key), value);
     m_settings.endArray();

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHostAddress>
 
 class TestAppSettings : public QObject
 {
@@ -35,7 +36,7 @@ void TestAppSettings::firstRunWritesEveryDefaultToTheUserIniFile()
 
     AppSettings s;
     const QString home = QDir::homePath();
-    QCOMPARE(s.deviceAddress(), QHostAddress("192.168.2.100"));
+    QCOMPARE(QHostAddress(s.deviceAddress()), QHostAddress("192.168.2.100"));
     QCOMPARE(s.value("dataPath").toString(), home + "/CVO_DATA");
     QCOMPARE(s.value("settingsPath").toString(), home + "/CVO_Settings");
     QCOMPARE(s.value("moldMachinePath").toString(), home + "/MOLD_Machine");
@@ -143,7 +144,7 @@ void TestAppSettings::deviceAddressIsReadMostSignificantByteFirst()
         QTest::ignoreMessage(QtWarningMsg,
                              "Setting deviceIPAddress is not an address, using 192.168.2.100");
     }
-    QCOMPARE(s.deviceAddress(), QHostAddress(expected));
+    QCOMPARE(QHostAddress(s.deviceAddress()), QHostAddress(expected));
 }
 
 CVO_TEST_MAIN_WITH_OWN_HOME(TestAppSettings)

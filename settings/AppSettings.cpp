@@ -1,0 +1,181 @@
+#include "AppSettings.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QList>
+#include <QPair>
+
+namespace {
+
+QList<QPair<QString, QVariant>> defaultValues()
+{
+    const QString home = QDir::homePath();
+    return {
+        {SettingKey::DeviceIPAddress, AppSettings::DefaultDeviceAddress},
+        {SettingKey::DataPath, home + QStringLiteral("/CVO_DATA")},
+        {SettingKey::SettingsPath, home + QStringLiteral("/CVO_Settings")},
+        {SettingKey::PressureDisplayRange, 200},
+        {SettingKey::RotationHour, 0},
+        {SettingKey::RotationMinute, 0},
+        {SettingKey::MoldMachinePath, home + QStringLiteral("/MOLD_Machine")},
+        {SettingKey::MoldMachineSerialPort, QStringLiteral("COM1")},
+        {SettingKey::SaveDataTypeLog, true},
+        {SettingKey::SaveDataTypeAlarmWave, true},
+        {SettingKey::SaveDataTypeAllWave, true},
+        {SettingKey::OverwriteMax, 5},
+        {SettingKey::ClearOverwriteOnMax, true},
+        {SettingKey::OverwriteOpacity, 0.5},
+        {SettingKey::GridOpacity, 0.5},
+        {SettingKey::ReferenceWaveformOpacity, 0.5},
+        {SettingKey::RangeOpacity, 0.2},
+    };
+}
+
+} // namespace
+
+AppSettings::AppSettings()
+    : QSettings(QSettings::IniFormat, QSettings::UserScope, QString::fromLatin1(Organisation),
+                QString::fromLatin1(Application))
+{
+}
+
+bool AppSettings::initialise()
+{
+    QCoreApplication::setOrganizationName(QString::fromLatin1(Organisation));
+    QCoreApplication::setApplicationName(QString::fromLatin1(Application));
+    // A plain QSettings() anywhere in the process then opens this same INI file.
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+
+    AppSettings settings;
+    settings.writeMissingDefaults();
+    settings.writeMissingChannelDisplayDefaults();
+    settings.sync();
+    if (settings.status() != QSettings::NoError) {
+        qWarning().noquote() << "Settings could not be written to" << settings.fileName();
+        return false;
+    }
+    return true;
+}
+
+QColor AppSettings::defaultChannelColor(int index)
+{
+    return QColor::fromHsv((index / 12) * 9 + (index % 12) * 30, 255, 255, 255);
+}
+
+QVariant AppSettings::valueOrDefault(const QString& key) const
+{
+    if (contains(key))
+        return value(key);
+    for (const auto& [name, fallback] : defaultValues()) {
+        if (name == key)
+            return fallback;
+    }
+    return {};
+}
+
+quint32 AppSettings::deviceAddress() const
+{
+    bool ok = false;
+    const quint32 address = valueOrDefault(SettingKey::DeviceIPAddress).toUInt(&ok);
+    if (!ok) {
+        qWarning().noquote() << "Setting deviceIPAddress is not an address, using 192.168.2.100";
+        return DefaultDeviceAddress;
+    }
+    return address;
+}
+
+QString AppSettings::dataPath() const
+{
+    return valueOrDefault(SettingKey::DataPath).toString();
+}
+QString AppSettings::settingsPath() const
+{
+    return valueOrDefault(SettingKey::SettingsPath).toString();
+}
+QString AppSettings::moldMachinePath() const
+{
+    return valueOrDefault(SettingKey::MoldMachinePath).toString();
+}
+int AppSettings::rotationHour() const
+{
+    return valueOrDefault(SettingKey::RotationHour).toInt();
+}
+int AppSettings::rotationMinute() const
+{
+    return valueOrDefault(SettingKey::RotationMinute).toInt();
+}
+QString AppSettings::moldMachineSerialPort() const
+{
+    return valueOrDefault(SettingKey::MoldMachineSerialPort).toString();
+}
+bool AppSettings::saveLog() const
+{
+    return valueOrDefault(SettingKey::SaveDataTypeLog).toBool();
+}
+bool AppSettings::saveAlarmWave() const
+{
+    return valueOrDefault(SettingKey::SaveDataTypeAlarmWave).toBool();
+}
+bool AppSettings::saveAllWave() const
+{
+    return valueOrDefault(SettingKey::SaveDataTypeAllWave).toBool();
+}
+int AppSettings::pressureDisplayRange() const
+{
+    return valueOrDefault(SettingKey::PressureDisplayRange).toInt();
+}
+int AppSettings::overwriteMax() const
+{
+    return valueOrDefault(SettingKey::OverwriteMax).toInt();
+}
+bool AppSettings::clearOverwriteOnMax() const
+{
+    return valueOrDefault(SettingKey::ClearOverwriteOnMax).toBool();
+}
+double AppSettings::overwriteOpacity() const
+{
+    return valueOrDefault(SettingKey::OverwriteOpacity).toDouble();
+}
+double AppSettings::gridOpacity() const
+{
+    return valueOrDefault(SettingKey::GridOpacity).toDouble();
+}
+double AppSettings::referenceWaveformOpacity() const
+{
+    return valueOrDefault(SettingKey::ReferenceWaveformOpacity).toDouble();
+}
+double AppSettings::rangeOpacity() const
+{
+    return valueOrDefault(SettingKey::RangeOpacity).toDouble();
+}
+QString AppSettings::lastMoldFile() const
+{
+    return value(SettingKey::LastMoldFile).toString();
+}
+
+void AppSettings::writeMissingDefaults()
+{
+    for (const auto& [key, value] : defaultValues()) {
+        if (!contains(key)) {
+            setValue(key, value);
+        }
+    }
+}
+
+// Entry by entry, so that a channel whose colour the user chose keeps it even when
+// other keys of the entry are missing.
+void AppSettings::writeMissingChannelDisplayDefaults()
+{
+    beginWriteArray(SettingKey::ChannelDisplay, ChannelDisplayCount);
+    for (int i = 0; i < ChannelDisplayCount; ++i) {
+        setArrayIndex(i);
+        if (!contains(QStringLiteral("color"))) {
+            setValue(QStringLiteral("color"), defaultChannelColor(i));
+        }
+        if (!contains(QStringLiteral("visible"))) {
+            setValue(QStringLiteral("visible"), true);
+        }
+    }
+    endArray();
+}
