@@ -3,7 +3,7 @@
 #include "BUPacket.h"
 #include "FrameBuilder.h"
 #include "LoopbackPeer.h"
-#include "TestHomeMain.h"
+#include "TestMain.h"
 
 namespace {
 
@@ -130,5 +130,5 @@ void TestAboutDialog::unitWithoutUsableAnswerLeavesTheManagerVersion()
     QCOMPARE(dialog.text(), Header);
 }
 
-CVO_TEST_MAIN_WITH_OWN_HOME(TestAboutDialog)
+CVO_TEST_MAIN(TestAboutDialog)
 #include "tst_aboutdialog.moc"

@@ -1,6 +1,6 @@
 #include "AdminWindow.h"
 #include "AppSettings.h"
-#include "TestHomeMain.h"
+#include "TestMain.h"
 #include "UserPrompt.h"
 
 #include <QCheckBox>
@@ -298,5 +298,5 @@ void TestAdminWindow::storeThatCannotBeWrittenIsReportedAndDoesNotQuit()
     QVERIFY(window.isVisible());
 }
 
-CVO_TEST_MAIN_WITH_OWN_HOME(TestAdminWindow)
+CVO_TEST_MAIN(TestAdminWindow)
 #include "tst_adminwindow.moc"

@@ -3,7 +3,7 @@
 #include "ChannelDetailsView.h"
 #include "ChannelDisplaySettings.h"
 #include "SystemConfig.h"
-#include "TestHomeMain.h"
+#include "TestMain.h"
 #include "UserPrompt.h"
 
 #include <QCheckBox>
@@ -339,5 +339,5 @@ void TestChannelDetailsView::focusHighlightMovesWithSelectionAndSurvivesRebuild(
     QVERIFY(!label(0)->isHighlighted());
 }
 
-CVO_TEST_MAIN_WITH_OWN_HOME(TestChannelDetailsView)
+CVO_TEST_MAIN(TestChannelDetailsView)
 #include "tst_channeldetailsview.moc"

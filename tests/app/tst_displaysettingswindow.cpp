@@ -1,6 +1,6 @@
 #include "AppSettings.h"
 #include "DisplaySettingsWindow.h"
-#include "TestHomeMain.h"
+#include "TestMain.h"
 #include "UserPrompt.h"
 
 #include <QCheckBox>
@@ -231,5 +231,5 @@ void TestDisplaySettingsWindow::unwritableStoreIsReportedAndTheDialogStaysOpen()
     QVERIFY(!window.pressureDisplayRangeChanged());
 }
 
-CVO_TEST_MAIN_WITH_OWN_HOME(TestDisplaySettingsWindow)
+CVO_TEST_MAIN(TestDisplaySettingsWindow)
 #include "tst_displaysettingswindow.moc"

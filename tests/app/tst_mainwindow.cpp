@@ -3,7 +3,7 @@
 #include "FrameBuilder.h"
 #include "LogCapture.h"
 #include "MainWindow.h"
-#include "TestHomeMain.h"
+#include "TestMain.h"
 #include "UserPrompt.h"
 
 #include <QAction>
@@ -367,6 +367,6 @@ void TestMainWindow::ackAndNakFromTheUnitAreLogged()
     QCOMPARE(log.count("ACK"), 1);
 }
 
-CVO_TEST_MAIN_WITH_OWN_HOME(TestMainWindow)
+CVO_TEST_MAIN(TestMainWindow)
 
 #include "tst_mainwindow.moc"

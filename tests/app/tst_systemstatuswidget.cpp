@@ -1,5 +1,6 @@
 #include "SystemConfig.h"
 #include "SystemStatusWidget.h"
+#include "TestMain.h"
 
 #include <QPushButton>
 #include <QSignalSpy>
@@ -170,5 +171,5 @@ void TestSystemStatusWidget::lineJoinsTheButtons()
     QVERIFY(image.pixelColor(295, 20) != QColor(Qt::black));
 }
 
-QTEST_MAIN(TestSystemStatusWidget)
+CVO_TEST_MAIN(TestSystemStatusWidget)
 #include "tst_systemstatuswidget.moc"

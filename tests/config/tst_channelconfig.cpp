@@ -1,4 +1,5 @@
 #include "ChannelConfig.h"
+#include "TestMain.h"
 
 #include <QTest>
 
@@ -127,5 +128,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestChannelConfig)
+CVO_TEST_MAIN_NO_GUI(TestChannelConfig)
 #include "tst_channelconfig.moc"

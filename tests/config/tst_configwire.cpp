@@ -1,6 +1,7 @@
 #include "FirmwareInfo.h"
 #include "KRT24ModuleConfig.h"
 #include "SystemConfig.h"
+#include "TestMain.h"
 #include "ZRAModuleConfig.h"
 #include "ZRBModuleConfig.h"
 #include "ZRCModuleConfig.h"
@@ -451,5 +452,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestConfigWire)
+CVO_TEST_MAIN_NO_GUI(TestConfigWire)
 #include "tst_configwire.moc"

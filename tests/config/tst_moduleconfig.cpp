@@ -1,6 +1,7 @@
 #include "KRT24ModuleConfig.h"
 #include "SensorCodeList.h"
 #include "SystemConfig.h"
+#include "TestMain.h"
 #include "ZRAModuleConfig.h"
 #include "ZRBModuleConfig.h"
 #include "ZRCModuleConfig.h"
@@ -213,5 +214,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestModuleConfig)
+CVO_TEST_MAIN_NO_GUI(TestModuleConfig)
 #include "tst_moduleconfig.moc"

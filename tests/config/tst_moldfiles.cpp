@@ -4,7 +4,7 @@
 #include "SettingsChooserDialog.h"
 #include "SettingsMatcher.h"
 #include "SystemConfig.h"
-#include "TestHomeMain.h"
+#include "TestMain.h"
 #include "UserPrompt.h"
 #include "ZRCModuleConfig.h"
 
@@ -398,5 +398,5 @@ private:
     bool m_overwriteFile = true;
 };
 
-CVO_TEST_MAIN_WITH_OWN_HOME(TestMoldFiles)
+CVO_TEST_MAIN(TestMoldFiles)
 #include "tst_moldfiles.moc"

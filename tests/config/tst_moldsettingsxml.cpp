@@ -3,6 +3,7 @@
 #include "MoldSettingsXml.h"
 #include "SensorCodeList.h"
 #include "SystemConfig.h"
+#include "TestMain.h"
 #include "ZRAModuleConfig.h"
 #include "ZRBModuleConfig.h"
 #include "ZRCModuleConfig.h"
@@ -463,5 +464,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestMoldSettingsXml)
+CVO_TEST_MAIN_NO_GUI(TestMoldSettingsXml)
 #include "tst_moldsettingsxml.moc"

@@ -1,4 +1,5 @@
 #include "SystemConfig.h"
+#include "TestMain.h"
 #include "ZRBModuleConfig.h"
 
 #include <QTest>
@@ -198,5 +199,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSystemConfig)
+CVO_TEST_MAIN_NO_GUI(TestSystemConfig)
 #include "tst_systemconfig.moc"

@@ -13,7 +13,7 @@
 #include "ShotData.h"
 #include "SimulatorThread.h"
 #include "SystemConfig.h"
-#include "TestHomeMain.h"
+#include "TestMain.h"
 #include "UnitSimulator.h"
 #include "UnitState.h"
 #include "UserPrompt.h"
@@ -291,5 +291,5 @@ private:
     QList<UserPrompt::Message> m_prompts;
 };
 
-CVO_TEST_MAIN_WITH_OWN_HOME(TestEndToEnd)
+CVO_TEST_MAIN(TestEndToEnd)
 #include "tst_e2e_monitoring.moc"

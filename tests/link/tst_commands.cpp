@@ -3,6 +3,7 @@
 #include "FirmwareQuery.h"
 #include "FrameBuilder.h"
 #include "LoopbackPeer.h"
+#include "TestMain.h"
 
 #include <QDateTime>
 #include <QTest>
@@ -197,5 +198,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCommands)
+CVO_TEST_MAIN_NO_GUI(TestCommands)
 #include "tst_commands.moc"

@@ -6,6 +6,7 @@
 #include "ModuleConfigBase.h"
 #include "SystemConfig.h"
 #include "SystemConfigReader.h"
+#include "TestMain.h"
 #include "UnitTransfers.h"
 #include "UserPrompt.h"
 
@@ -213,5 +214,5 @@ private:
     QTemporaryDir m_home;
 };
 
-QTEST_MAIN(TestConfigTransfer)
+CVO_TEST_MAIN(TestConfigTransfer)
 #include "tst_configtransfer.moc"

@@ -3,6 +3,7 @@
 #include "ControlPortImpl.h"
 #include "FrameBuilder.h"
 #include "LoopbackPeer.h"
+#include "TestMain.h"
 
 #include <QElapsedTimer>
 #include <QSettings>
@@ -176,5 +177,5 @@ private:
     QTemporaryDir m_home;
 };
 
-QTEST_GUILESS_MAIN(TestControlPort)
+CVO_TEST_MAIN_NO_GUI(TestControlPort)
 #include "tst_controlport.moc"

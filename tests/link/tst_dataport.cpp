@@ -1,6 +1,7 @@
 #include "DataPort.h"
 #include "FrameBuilder.h"
 #include "TcpKeepAlive.h"
+#include "TestMain.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -229,5 +230,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestDataPort)
+CVO_TEST_MAIN_NO_GUI(TestDataPort)
 #include "tst_dataport.moc"

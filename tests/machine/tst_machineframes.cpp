@@ -1,6 +1,6 @@
 #include "MachineFrameReceiver.h"
-#include "MachineTestMain.h"
 #include "MoldMachineTable.h"
+#include "TestMain.h"
 
 #include <QTextStream>
 
@@ -95,5 +95,5 @@ private Q_SLOTS:
     }
 };
 
-CVO_MACHINE_TEST_MAIN(TestMachineFrames, QCoreApplication)
+CVO_TEST_MAIN_NO_GUI(TestMachineFrames)
 #include "tst_machineframes.moc"

@@ -1,8 +1,9 @@
 #include "AppSettings.h"
 #include "MachinePortCheck.h"
-#include "MachineTestMain.h"
+#include "MachineTestFiles.h"
 #include "MoldMachineSettingsDialog.h"
 #include "SerialPacket.h"
+#include "TestMain.h"
 #include "UserPrompt.h"
 
 #include <QApplication>
@@ -116,5 +117,5 @@ private Q_SLOTS:
     }
 };
 
-CVO_MACHINE_TEST_MAIN(TestMoldMachineSettingsDialog, QApplication)
+CVO_TEST_MAIN(TestMoldMachineSettingsDialog)
 #include "tst_moldmachinesettingsdialog.moc"

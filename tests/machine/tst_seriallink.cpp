@@ -1,7 +1,8 @@
 #include "AppSettings.h"
 #include "MachineStandIn.h"
-#include "MachineTestMain.h"
+#include "MachineTestFiles.h"
 #include "SerialPacket.h"
+#include "TestMain.h"
 
 #include <QCoreApplication>
 #include <QSignalSpy>
@@ -182,5 +183,5 @@ private Q_SLOTS:
     }
 };
 
-CVO_MACHINE_TEST_MAIN(TestSerialLink, QCoreApplication)
+CVO_TEST_MAIN_NO_GUI(TestSerialLink)
 #include "tst_seriallink.moc"

@@ -3,6 +3,7 @@
 #include "FakePlotHost.h"
 #include "GLPlotData.h"
 #include "GLZoomLevels.h"
+#include "TestMain.h"
 #include "WaveformStatistics.h"
 
 #include <QTest>
@@ -415,5 +416,5 @@ void TestPlotData::limitsLowerFirstThenUpper()
     QCOMPARE(channel.lowerLimit(), (GLWaveform{7, 7, 7}));
 }
 
-QTEST_GUILESS_MAIN(TestPlotData)
+CVO_TEST_MAIN_NO_GUI(TestPlotData)
 #include "tst_plotdata.moc"

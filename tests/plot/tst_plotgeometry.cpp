@@ -3,6 +3,7 @@
 #include "GLDecimation.h"
 #include "GLEditGeometry.h"
 #include "GLZoomLevels.h"
+#include "TestMain.h"
 #include "WaveformStatistics.h"
 
 #include <QTest>
@@ -297,5 +298,5 @@ void TestPlotGeometry::pointHitAndMove()
     QCOMPARE(movedPoint(point, 9000, 185.0, 10000, 200.0), GLTSec(10000, 190.0, 200.0, true));
 }
 
-QTEST_GUILESS_MAIN(TestPlotGeometry)
+CVO_TEST_MAIN_NO_GUI(TestPlotGeometry)
 #include "tst_plotgeometry.moc"

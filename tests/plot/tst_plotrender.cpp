@@ -1,6 +1,6 @@
 // What the plot area actually draws, read back from its framebuffer.
-#include "PlotTestMain.h"
 #include "PlotViewFixture.h"
+#include "TestMain.h"
 
 #include <functional>
 
@@ -301,5 +301,5 @@ void TestPlotRender::otherChannelsFollowEveryChange()
     QCOMPARE(count(image, around(f, 2000, 8000, 100 * 200 / 150.0), isColor(Green)), 0);
 }
 
-CVO_PLOT_TEST_MAIN(TestPlotRender)
+CVO_TEST_MAIN(TestPlotRender)
 #include "tst_plotrender.moc"

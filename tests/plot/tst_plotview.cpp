@@ -3,8 +3,8 @@
 #include "ChannelConfig.h"
 #include "GLXAxis.h"
 #include "GLYAxis.h"
-#include "PlotTestMain.h"
 #include "PlotViewFixture.h"
+#include "TestMain.h"
 
 #include <QAction>
 #include <QLabel>
@@ -539,5 +539,5 @@ void TestPlotView::leavingWithACursorToolRemovesTheCursor()
     QCOMPARE(QColor(f.area()->grabFramebuffer().pixel(pos)), QColor(Qt::black));
 }
 
-CVO_PLOT_TEST_MAIN(TestPlotView)
+CVO_TEST_MAIN(TestPlotView)
 #include "tst_plotview.moc"

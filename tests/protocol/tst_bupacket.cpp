@@ -1,6 +1,7 @@
 #include "BUPacket.h"
 #include "FirmwareInfo.h"
 #include "FrameBuilder.h"
+#include "TestMain.h"
 
 #include <QDataStream>
 #include <QTest>
@@ -314,5 +315,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestBUPacket)
+CVO_TEST_MAIN_NO_GUI(TestBUPacket)
 #include "tst_bupacket.moc"

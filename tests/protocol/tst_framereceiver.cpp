@@ -1,6 +1,7 @@
 #include "BUPacket.h"
 #include "FrameBuilder.h"
 #include "FrameReceiver.h"
+#include "TestMain.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -167,5 +168,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFrameReceiver)
+CVO_TEST_MAIN_NO_GUI(TestFrameReceiver)
 #include "tst_framereceiver.moc"

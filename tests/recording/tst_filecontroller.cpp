@@ -3,6 +3,7 @@
 #include "MachineLogSource.h"
 #include "ShotFeeder.h"
 #include "ShotLogFormat.h"
+#include "TestMain.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -312,5 +313,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFileController)
+CVO_TEST_MAIN_NO_GUI(TestFileController)
 #include "tst_filecontroller.moc"

@@ -2,6 +2,7 @@
 #include "FirmwareInfo.h"
 #include "RawDataSaveWorker.h"
 #include "ShotFeeder.h"
+#include "TestMain.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -151,5 +152,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestRawDataSaveWorker)
+CVO_TEST_MAIN_NO_GUI(TestRawDataSaveWorker)
 #include "tst_rawdatasaveworker.moc"

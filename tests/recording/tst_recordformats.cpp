@@ -2,6 +2,7 @@
 #include "RawFileFormat.h"
 #include "ShotFeeder.h"
 #include "ShotLogFormat.h"
+#include "TestMain.h"
 
 #include <QTest>
 #include <QTextStream>
@@ -144,5 +145,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestRecordFormats)
+CVO_TEST_MAIN_NO_GUI(TestRecordFormats)
 #include "tst_recordformats.moc"

@@ -2,6 +2,7 @@
 #include "FirmwareInfo.h"
 #include "ReferenceFileReader.h"
 #include "ShotFeeder.h"
+#include "TestMain.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -91,5 +92,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestReferenceFileReader)
+CVO_TEST_MAIN_NO_GUI(TestReferenceFileReader)
 #include "tst_referencefilereader.moc"

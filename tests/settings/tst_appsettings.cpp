@@ -1,5 +1,5 @@
 #include "AppSettings.h"
-#include "TestHomeMain.h"
+#include "TestMain.h"
 
 #include <QDir>
 #include <QFile>
@@ -147,6 +147,6 @@ void TestAppSettings::deviceAddressIsReadMostSignificantByteFirst()
     QCOMPARE(QHostAddress(s.deviceAddress()), QHostAddress(expected));
 }
 
-CVO_TEST_MAIN_WITH_OWN_HOME(TestAppSettings)
+CVO_TEST_MAIN(TestAppSettings)
 
 #include "tst_appsettings.moc"

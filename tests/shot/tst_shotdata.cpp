@@ -4,6 +4,7 @@
 #include "ModuleConfigBase.h"
 #include "ShotData.h"
 #include "SystemConfig.h"
+#include "TestMain.h"
 
 #include <QDataStream>
 #include <QTest>
@@ -204,5 +205,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestShotData)
+CVO_TEST_MAIN_NO_GUI(TestShotData)
 #include "tst_shotdata.moc"

@@ -9,7 +9,7 @@
 #include "MonitoringRules.h"
 #include "ShotData.h"
 #include "SystemConfig.h"
-#include "TestHomeMain.h"
+#include "TestMain.h"
 #include "UserPrompt.h"
 
 #include <QDir>
@@ -403,5 +403,5 @@ private:
     QList<UserPrompt::Message> m_prompts;
 };
 
-CVO_TEST_MAIN_WITH_OWN_HOME(TestShotHandling)
+CVO_TEST_MAIN(TestShotHandling)
 #include "tst_shothandling.moc"

@@ -1,4 +1,5 @@
 #include "FtpStandIn.h"
+#include "TestMain.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -362,5 +363,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFtpStandIn)
+CVO_TEST_MAIN_NO_GUI(TestFtpStandIn)
 #include "tst_ftpstandin.moc"

@@ -1,4 +1,5 @@
 #include "MachineStandIn.h"
+#include "TestMain.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -271,5 +272,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestMachineStandIn)
+CVO_TEST_MAIN_NO_GUI(TestMachineStandIn)
 #include "tst_machinestandin.moc"

@@ -1,5 +1,6 @@
 #include "MachineRequestReader.h"
 #include "MachineTable.h"
+#include "TestMain.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -92,5 +93,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestMachineTable)
+CVO_TEST_MAIN_NO_GUI(TestMachineTable)
 #include "tst_machinetable.moc"

@@ -6,6 +6,7 @@
 #include "Presets.h"
 #include "SimulatorCommandLine.h"
 #include "SimulatorOptions.h"
+#include "TestMain.h"
 
 #include <QCommandLineParser>
 #include <QProcess>
@@ -182,6 +183,6 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestUnitsimCli)
+CVO_TEST_MAIN_NO_GUI(TestUnitsimCli)
 
 #include "tst_unitsim_cli.moc"

@@ -2,6 +2,7 @@
 #include "ShotJudge.h"
 #include "ShotSynth.h"
 #include "SystemConfig.h"
+#include "TestMain.h"
 
 #include <QtTest>
 
@@ -370,5 +371,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestUnitsimCurves)
+CVO_TEST_MAIN_NO_GUI(TestUnitsimCurves)
 #include "tst_unitsim_curves.moc"

@@ -3,6 +3,7 @@
 #include "ControlPort.h"
 #include "DataPort.h"
 #include "SimulatorTestSupport.h"
+#include "TestMain.h"
 
 #include <QCoreApplication>
 #include <QSignalSpy>
@@ -270,6 +271,6 @@ private:
     std::unique_ptr<FirmwareTypeGuard> m_guard;
 };
 
-QTEST_MAIN(TestUnitsimFaults)
+CVO_TEST_MAIN(TestUnitsimFaults)
 
 #include "tst_unitsim_faults.moc"

@@ -7,6 +7,7 @@
 #include "ShotJudge.h"
 #include "ShotSynth.h"
 #include "SimulatorTestSupport.h"
+#include "TestMain.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -298,6 +299,6 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestUnitsimStream)
+CVO_TEST_MAIN(TestUnitsimStream)
 
 #include "tst_unitsim_stream.moc"
