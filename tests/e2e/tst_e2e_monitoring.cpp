@@ -11,6 +11,7 @@
 #include "MoldSettingsFile.h"
 #include "SettingsMatcher.h"
 #include "ShotData.h"
+#include "SimulatorTestSupport.h"
 #include "SimulatorThread.h"
 #include "SystemConfig.h"
 #include "TestMain.h"
@@ -33,17 +34,10 @@ QHostAddress unitAddress(int n)
     return QHostAddress(QStringLiteral("127.0.60.%1").arg(n));
 }
 
-// A fast unit: one second shots at 5 ms, twenty times faster than real time.
 SimulatorOptions fastUnit(const QHostAddress& address)
 {
-    SimulatorOptions options;
-    options.address = address;
-    options.config.setPeriod(1);
-    options.config.setSamplingInterval(5);
+    SimulatorOptions options = SimTest::fastUnit(address);
     options.config.setName(QStringLiteral("E2E"));
-    options.speed = 20;
-    options.cycleTimeMs = 1500;
-    options.tickMs = 5;
     return options;
 }
 

@@ -14,8 +14,8 @@
 
 #include <memory>
 
-// Helpers shared by the simulator's protocol tests. Every test case runs its unit on its
-// own 127.0.41.x address, on the unit's fixed ports, so test programs run in parallel.
+// Helpers for tests that run the simulated unit. The simulator's own tests run theirs on
+// 127.0.41.x (address()); other test programs pick their own 127.x.y.z, so they run in parallel.
 namespace SimTest {
 
 inline QHostAddress address(int n)
