@@ -65,14 +65,13 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
 
     m_systemConfig = std::make_unique<SystemConfig>();
     m_ui->setupUi(this);
+    createShotHandler();
     MoldFileController::instance().setDialogParent(this);
     applyCommandLineSwitches(arguments);
     groupLanguageActions();
     setUpPlot();
     createDataPort();
 
-    m_shotDataA = std::make_unique<ShotData>();
-    m_shotDataB = std::make_unique<ShotData>();
     m_adminWindow = new AdminWindow(this);
     m_adminWindow->setQuitHandler([this] { quitApplication(); });
     m_displaySettingsWindow = new DisplaySettingsWindow(this);
@@ -87,11 +86,6 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
     checkDataFolder();
     m_fileController->writeMachineLogHeader(m_serialPacket);
     createRecorder();
-
-    m_shotTimer = new QTimer(this);
-    m_shotTimer->setSingleShot(true);
-    m_shotTimer->setInterval(DefaultShotWatchdogMs);
-    connect(m_shotTimer, &QTimer::timeout, this, &MainWindow::shotWatchdogExpired);
     updateModeDisplay();
 }
 
@@ -105,11 +99,6 @@ MainWindow::~MainWindow()
 void MainWindow::setReconnectDelay(int ms)
 {
     m_reconnectTimer->setInterval(ms);
-}
-
-void MainWindow::setShotWatchdogInterval(int ms)
-{
-    m_shotTimer->setInterval(ms);
 }
 
 void MainWindow::setQuitHandler(std::function<void()> quit)
@@ -188,10 +177,9 @@ void MainWindow::showEvent(QShowEvent* event)
 
 int MainWindow::runWithPacketsSuspended(QDialog* dialog)
 {
-    m_packetsSuspended = true;
+    m_shotHandler->suspendPackets();
     const int result = dialog->exec();
-    m_packetsSuspended = false;
-    m_shotState = Idle;
+    m_shotHandler->resumePackets();
     return result;
 }
 

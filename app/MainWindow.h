@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ShotHandler.h"
+
 #include <QCoreApplication>
 #include <QMainWindow>
 #include <QStringList>
@@ -14,7 +16,6 @@ class SerialPacket;
 class FileController;
 class RawDataSaveWorker;
 class AdminWindow;
-class BUPacket;
 class DataPort;
 class QActionGroup;
 class QLabel;
@@ -30,8 +31,8 @@ class mainWindow;
 
 // The operator's single window: the unit's counters and mode buttons on the left, the
 // live plot and the channel details beside them, the link indicators in the status bar.
-// It receives every packet the unit streams, keeps two shot buffers alternating so the
-// recorder can finish one shot while the next arrives, and sends the operator's commands.
+// It hands every packet the unit streams to its shot handler, shows what the handler
+// reports, and sends the operator's commands.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -39,18 +40,17 @@ class MainWindow : public QMainWindow
 public:
     enum ShotState
     {
-        Idle = 0,
-        ShotInProgress = 1,
-        Offline = 2
+        Idle = ShotHandler::Idle,
+        ShotInProgress = ShotHandler::ShotInProgress,
+        Offline = ShotHandler::Offline
     };
     enum OperatingMode
     {
-        MonitorMode = 0,
-        MaintenanceMode = 1
+        MonitorMode = ShotHandler::MonitorMode,
+        MaintenanceMode = ShotHandler::MaintenanceMode
     };
 
     static constexpr int DefaultReconnectDelayMs = 2000;
-    static constexpr int DefaultShotWatchdogMs = 3000;
     static constexpr int ResetMessageCloseMs = 5000;
     static constexpr char ApplicationVersion[] = "11.10.43";
 
@@ -60,8 +60,6 @@ public:
 
     // Pause between the loss of the data link and the next connection attempt.
     void setReconnectDelay(int ms);
-    // Time a shot may go without a sample packet before it is closed.
-    void setShotWatchdogInterval(int ms);
     // How the application ends when it must (a newer firmware, a changed firmware type).
     // Tests replace it; by default the event loop is ended.
     void setQuitHandler(std::function<void()> quit);
@@ -73,14 +71,14 @@ public:
     bool isUnitOnline() const { return m_unitOnline; }
     void setUnitOnline(bool online);
 
-    int shotState() const { return m_shotState; }
-    int operatingMode() const { return m_operatingMode; }
-    bool packetsSuspended() const { return m_packetsSuspended; }
-    bool saveStopped() const { return m_saveStopped; }
+    int shotState() const { return m_shotHandler->state(); }
+    int operatingMode() const { return m_shotHandler->operatingMode(); }
+    bool packetsSuspended() const { return m_shotHandler->packetsSuspended(); }
+    bool saveStopped() const { return m_shotHandler->saveStopped(); }
     const SystemConfig& systemConfig() const { return *m_systemConfig; }
-    ShotData* shotDataA() const { return m_shotDataA.get(); }
-    ShotData* shotDataB() const { return m_shotDataB.get(); }
-    ShotData* currentShot() const { return m_currentShot; }
+    ShotData* shotDataA() const { return m_shotHandler->shotDataA(); }
+    ShotData* shotDataB() const { return m_shotHandler->shotDataB(); }
+    ShotData* currentShot() const { return m_shotHandler->currentShot(); }
     // Data folder in use for this run (the setting, or the fallback when it is unusable).
     QString dataFolder() const { return m_dataFolder; }
     FileController* fileController() const { return m_fileController; }
@@ -88,6 +86,7 @@ public:
     quint8 focusChannel() const { return m_focusChannel; }
 
 Q_SIGNALS:
+    // Passed on from the shot handler, down to machineShotEnded.
     // To the recording worker (queued across threads; the buffer is shared, not copied).
     void beginRawDataSaving(ShotData* shot);
     void saveRawData(ShotData* shot, bool final);
@@ -97,12 +96,12 @@ Q_SIGNALS:
     void shotEnded(ShotData* shot);
     // A judged shot for the daily log (the file controller writes it).
     void shotLogRequested(ShotData* shot);
-    // Waveforms read from a recorded file, for the plot's reference waveforms.
-    void referenceWaveformsLoaded(const QList<QList<float>>& waveforms, int samplingInterval,
-                                  const QString& fileName);
     // To the molding machine link: ask the machine around every recorded shot.
     void machineShotStarted();
     void machineShotEnded();
+    // Waveforms read from a recorded file, for the plot's reference waveforms.
+    void referenceWaveformsLoaded(const QList<QList<float>>& waveforms, int samplingInterval,
+                                  const QString& fileName);
     // To the plot, the status display and the details view.
     void configurationApplied(const SystemConfig& config);
     void overwriteHistoryResetRequested();
@@ -112,7 +111,6 @@ public Q_SLOTS:
     void connectionStatusUpdated(bool linkUp);
     void reconnectDataPort();
     void handlePacketFromBU(BUPacket* packet);
-    void transitToIdleState();
     void checkDiskSpace();
     void mmcStatusUpdated(int status);
     void serialReciveDebug(int* error);
@@ -136,7 +134,6 @@ private Q_SLOTS:
     void on_monitorModeButton_clicked();
     void on_freerunButton_clicked();
     void onWdtCountClearButton_clicked();
-    void shotWatchdogExpired();
     void on_actionSyncBUClock_triggered();
     void on_actionAdministration_triggered();
     void on_actionAboutCVO_triggered();
@@ -168,16 +165,13 @@ private:
     void writeLogHeader(int event);
 
     // shots and status (MainWindowShots.cpp)
-    void startShot(const BUPacket& packet);
-    void handleSamples(const BUPacket& packet);
-    void endShot(const BUPacket& packet);
-    void handleStatus(const BUPacket& packet);
+    void createShotHandler();
+    void showShotStarted(const ShotData& shot);
+    void showIdle();
+    void showUnitStatus(const BUPayload::UnitStatus& status);
     void handleUnitReset();
     void updateAlarmButton(quint8 statusByte);
     void setShotButtonsEnabled(bool enabled);
-    // A shot that ends without its result still keeps every complete row received.
-    void saveRowsOfCutOffShot();
-    bool recording() const;
 
     // the unit (MainWindowUnit.cpp)
     void startUnitSession();
@@ -198,13 +192,10 @@ private:
 
     std::unique_ptr<Ui::mainWindow> m_ui;
     std::unique_ptr<SystemConfig> m_systemConfig;
-    std::unique_ptr<ShotData> m_shotDataA;
-    std::unique_ptr<ShotData> m_shotDataB;
-    ShotData* m_currentShot = nullptr;
+    std::unique_ptr<ShotHandler> m_shotHandler;
     QActionGroup* m_languageActions = nullptr;
     DataPort* m_dataPort = nullptr;
     QTimer* m_reconnectTimer = nullptr;
-    QTimer* m_shotTimer = nullptr;
     AdminWindow* m_adminWindow = nullptr;
     FileController* m_fileController = nullptr;
     SerialPacket* m_serialPacket = nullptr;
@@ -220,11 +211,6 @@ private:
     QProgressBar* m_shotProgressBar = nullptr;
 
     bool m_unitOnline = true;
-    bool m_packetsSuspended = false;
-    int m_shotState = Idle;
-    int m_operatingMode = MonitorMode;
-    bool m_saveStopped = false;
-    int m_packetCount = 0;
     quint8 m_focusChannel = 0;
     QString m_dataFolder;
     bool m_unitSessionStarted = false;

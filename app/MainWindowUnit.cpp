@@ -100,10 +100,10 @@ bool MainWindow::loadConfigurationFromUnit(bool keepMode)
     }
     updateAlarmButton(statusByte);
     if (keepMode) {
-        qDebug() << "Updating mode to " << m_operatingMode;
-        setOperatingMode(m_operatingMode);
+        qDebug() << "Updating mode to " << operatingMode();
+        setOperatingMode(operatingMode());
     } else {
-        m_operatingMode = unitMode;
+        m_shotHandler->setOperatingMode(unitMode);
         updateModeDisplay();
     }
     m_dataPort->connectToUnit();
@@ -121,8 +121,7 @@ void MainWindow::applyConfigurationToView()
     const SystemConfig& config = *m_systemConfig;
     const int interval = qMax(1, int(config.samplingInterval()));
     m_shotProgressBar->setMaximum(int(config.period()) * 1000 / interval);
-    m_shotDataA->configure(config);
-    m_shotDataB->configure(config);
+    m_shotHandler->configure(config);
     Q_EMIT configurationApplied(config);
     updateAlarmButton(0);
 }
@@ -143,8 +142,7 @@ void MainWindow::enterOfflineState()
     m_ui->actionIOTest->setEnabled(false);
     m_ui->actionSyncBUClock->setEnabled(false);
     setUnitOnline(false);
-    m_packetsSuspended = true;
-    m_shotState = Offline;
+    m_shotHandler->goOffline();
     resetFirmwareType();
 }
 
@@ -162,7 +160,7 @@ void MainWindow::checkDiskSpace()
     m_ui->diskSpaceProgressBar->setValue(state.percent);
     m_ui->diskStatusLabel->setText(state.label);
     m_ui->diskStatusLabel->setStyleSheet(state.styleSheet);
-    m_saveStopped = state.saveStopped;
+    m_shotHandler->setSaveStopped(state.saveStopped);
 }
 
 bool MainWindow::sendMode(quint8 mode, quint8 commandBits, quint8* statusByte)
@@ -180,16 +178,14 @@ bool MainWindow::sendMode(quint8 mode, quint8 commandBits, quint8* statusByte)
 void MainWindow::on_alarmButton_clicked()
 {
     quint8 status = 0;
-    if (sendMode(quint8(m_operatingMode), AlarmAcknowledge, &status))
+    if (sendMode(quint8(operatingMode()), AlarmAcknowledge, &status))
         updateAlarmButton(status);
 }
 
 void MainWindow::on_abortShotButton_clicked()
 {
-    if (sendMode(MonitorMode, AbortShot)) {
-        saveRowsOfCutOffShot();
-        transitToIdleState();
-    }
+    if (sendMode(MonitorMode, AbortShot))
+        m_shotHandler->cutOffShot();
 }
 
 void MainWindow::on_shotNumberResetButton_clicked()
@@ -214,7 +210,7 @@ void MainWindow::on_zeroResetButton_clicked()
 void MainWindow::onWdtCountClearButton_clicked()
 {
     qDebug("on_wdtCount called.");
-    const quint8 mode = m_operatingMode == MaintenanceMode ? MaintenanceMode : MonitorMode;
+    const quint8 mode = operatingMode() == MaintenanceMode ? MaintenanceMode : MonitorMode;
     if (sendMode(mode, WatchdogClear))
         m_wdtCountLabel->setText(tr("WDT:%1").arg(0));
 }
@@ -222,10 +218,10 @@ void MainWindow::onWdtCountClearButton_clicked()
 void MainWindow::on_freerunButton_clicked()
 {
     qDebug("Entering Maintenance Mode");
-    if (m_operatingMode != MaintenanceMode) {
+    if (operatingMode() != MaintenanceMode) {
         ControlPort port;
         if (port.open() == 0) {
-            m_operatingMode = MaintenanceMode;
+            m_shotHandler->setOperatingMode(MaintenanceMode);
             port.setMode(MaintenanceMode, 0);
         }
     }
@@ -235,12 +231,12 @@ void MainWindow::on_freerunButton_clicked()
 void MainWindow::on_monitorModeButton_clicked()
 {
     qDebug("Entering Monitor Mode");
-    if (m_operatingMode != MonitorMode) {
+    if (operatingMode() != MonitorMode) {
         ControlPort port;
         if (port.open() == 0) {
-            m_operatingMode = MonitorMode;
+            m_shotHandler->setOperatingMode(MonitorMode);
             port.setMode(MonitorMode, 0);
-            transitToIdleState();
+            m_shotHandler->transitToIdleState();
         }
     }
     updateModeDisplay();
@@ -251,10 +247,10 @@ void MainWindow::setOperatingMode(int mode)
     ControlPort port;
     if (port.open() != 0)
         return;
-    m_operatingMode = mode;
+    m_shotHandler->setOperatingMode(mode);
     if (mode == MonitorMode) {
         port.setMode(MonitorMode, 0);
-        transitToIdleState();
+        m_shotHandler->transitToIdleState();
     } else {
         port.setMode(MaintenanceMode, 0);
     }
@@ -263,7 +259,7 @@ void MainWindow::setOperatingMode(int mode)
 
 void MainWindow::updateModeDisplay()
 {
-    const bool monitor = m_operatingMode == MonitorMode;
+    const bool monitor = operatingMode() == MonitorMode;
     // The two mode buttons show the mode in force, whatever was clicked.
     m_ui->monitorModeButton->setChecked(monitor);
     m_ui->freerunButton->setChecked(!monitor);

@@ -83,8 +83,8 @@ void MainWindow::serialReciveDebug(int* error)
     qDebug() << "Err=" << (error ? *error : 0);
     for (const MoldMachineRecord& record : m_serialPacket->records())
         qDebug() << record.id << record.name << record.reply;
-    if (m_currentShot)
-        m_fileController->writeMachineLog(m_serialPacket, m_currentShot);
+    if (ShotData* shot = currentShot())
+        m_fileController->writeMachineLog(m_serialPacket, shot);
 }
 
 void MainWindow::on_actionMoldMachine_triggered()

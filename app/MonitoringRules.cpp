@@ -36,11 +36,4 @@ DiskState diskState(qint64 freeBytes, qint64 totalBytes)
     return {percent, tr("OK"), QStringLiteral("background-color: darkturquoise;"), false};
 }
 
-int refreshStep(int samplingIntervalMs)
-{
-    if (samplingIntervalMs <= 0 || samplingIntervalMs >= 100)
-        return 1;
-    return 100 / samplingIntervalMs;
-}
-
 } // namespace MonitoringRules

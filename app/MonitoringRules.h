@@ -27,9 +27,4 @@ struct DiskState
 // Free space as a whole percentage of the volume, and what the window makes of it.
 DiskState diskState(qint64 freeBytes, qint64 totalBytes);
 
-// Sample packets between two refreshes of plot, details and files: every 100 ms of
-// shot time. Intervals the configuration never holds (0, or 100 ms and more) refresh
-// on every packet.
-int refreshStep(int samplingIntervalMs);
-
 } // namespace MonitoringRules

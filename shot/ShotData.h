@@ -10,7 +10,7 @@
 class BUPacket;
 class SystemConfig;
 
-// One molding shot as it arrives from the unit. The main window owns two and fills
+// One molding shot as it arrives from the unit. The shot handler owns two and fills
 // them in turn, so the recorder can still write one while the next shot fills the other.
 // Locks are taken ShotData first, then one channel at a time.
 //

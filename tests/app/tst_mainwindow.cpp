@@ -1,20 +1,18 @@
 #include "AppSettings.h"
+#include "BUPacket.h"
 #include "DataPort.h"
 #include "FrameBuilder.h"
-#include "LogCapture.h"
+#include "LoopbackPeer.h"
 #include "MainWindow.h"
+#include "MonitoringRules.h"
+#include "SystemConfig.h"
 #include "TestMain.h"
 #include "UserPrompt.h"
 
 #include <QAction>
-#include <QActionGroup>
-#include <QGroupBox>
 #include <QLabel>
-#include <QMenuBar>
-#include <QProgressBar>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QStatusBar>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -26,13 +24,17 @@ constexpr int TimeoutMs = 5000;
 constexpr int QuietMs = 6 * RetryDelayMs;
 const QString LinkUp = QStringLiteral("background-color: lawngreen;");
 const QString LinkDown = QStringLiteral("background-color: red;");
-const QString RetryLog = QStringLiteral("Trying DataPort reconnection");
+
+QHostAddress unitAddress(int n)
+{
+    return QHostAddress(QStringLiteral("127.0.31.%1").arg(n));
+}
 
 // The unit's end of the data port on its own loopback address: counts connections.
 class UnitStandIn : public QObject
 {
 public:
-    explicit UnitStandIn(int n) : m_address(QStringLiteral("127.0.31.%1").arg(n))
+    explicit UnitStandIn(int n) : m_address(unitAddress(n))
     {
         m_server.listen(m_address, 0);
         m_port = m_server.serverPort();
@@ -43,16 +45,11 @@ public:
         });
     }
     int connections() const { return m_connections; }
-    void send(const QByteArray& bytes) { m_client->write(bytes); }
-    void dropConnection()
-    {
-        delete m_client;
-        m_client = nullptr;
-    }
     void goAway()
     {
         m_server.close();
-        dropConnection();
+        delete m_client;
+        m_client = nullptr;
     }
     bool comeBack() { return m_server.listen(m_address, m_port); }
 
@@ -63,9 +60,33 @@ public:
     int m_connections = 0;
 };
 
-QLabel* dataLabel(const MainWindow& window)
+// Shot 120, 100 judged of which 7 NG; module 1 counts 11 watchdog resets, modules 1 and 2
+// flag 0x10.
+QByteArray unitStatus(quint8 statusBits)
 {
-    return window.findChild<QLabel*>("dataStatusLabel");
+    return FrameBuilder::payload([&](QDataStream& s) {
+        s << qint32(120) << qint32(100) << qint32(7) << quint8(0) << statusBits << quint8(2)
+          << qint32(0x40000000) << quint8(0x1B) << quint8(0) << quint8(0) << qint32(0x11000001)
+          << quint8(0x10) << quint8(0) << quint8(0);
+    });
+}
+
+// The control port of a unit that accepts every command.
+std::unique_ptr<LoopbackPeer> acceptingUnit(int n)
+{
+    AppSettings().setValue(SettingKey::DeviceIPAddress, unitAddress(n).toIPv4Address());
+    const QByteArray reply = FrameBuilder::frame(BUPacket::UnitStatus, unitStatus(0));
+    return std::make_unique<LoopbackPeer>(
+        unitAddress(n), 50000, [reply](const QByteArray&) { return QList<QByteArray>{reply}; });
+}
+
+// The command payloads sent, without frame header and BCC.
+QList<QByteArray> commands(const LoopbackPeer& unit)
+{
+    QList<QByteArray> payloads;
+    for (const QByteArray& frame : unit.requests())
+        payloads.append(frame.mid(4, frame.size() - 5).toHex());
+    return payloads;
 }
 
 } // namespace
@@ -75,297 +96,214 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
+    void init()
+    {
+        m_prompts.clear();
+        // A real dialog would block the test: every prompt is answered here.
+        UserPrompt::setMessageHandler([this](const UserPrompt::Message& message) {
+            m_prompts.append(message);
+            return m_answer;
+        });
+        AppSettings().clear();
+        m_window = std::make_unique<MainWindow>(QStringList{"cvo-manager", "-n"});
+        SystemConfig config;
+        config.setFlag(SystemConfig::AlarmEnabled, true);
+        config.addModule(0x11000001);
+        m_window->applyConfiguration(config);
+    }
 
-    void formCarriesTheNamesTextsAndShortcuts();
-    void debugButtonsFollowTheDebugSwitch_data();
-    void debugButtonsFollowTheDebugSwitch();
-    void quitAsksAndOnlyYesCloses();
+    void cleanup()
+    {
+        m_window.reset();
+        UserPrompt::setMessageHandler({});
+    }
 
-    void noConnectStartMakesNoAttemptUntilConnectIsClicked();
-    void lostLinkIsRetriedUntilTheUnitListensAgain();
-    void offlineUnitIsNotRetried();
-    void retryIsScheduledOnceAndCancelledByLinkUp();
-    void ackAndNakFromTheUnitAreLogged();
+    void quitAsksAndOnlyYesCloses()
+    {
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+
+        m_answer = QMessageBox::No;
+        m_window->findChild<QAction*>("actionQuit")->trigger();
+        QCOMPARE(m_prompts.size(), 1);
+        QVERIFY(m_prompts[0].kind == UserPrompt::MessageKind::Question);
+        QVERIFY(m_window->isVisible());
+
+        // Closing from the title bar asks the same question.
+        m_answer = QMessageBox::Yes;
+        QVERIFY(m_window->close());
+        QCOMPARE(m_prompts.size(), 2);
+        QVERIFY(!m_window->isVisible());
+    }
+
+    void modeButtonsSwitchTheUnitAndTheShotHandling()
+    {
+        const auto unit = acceptingUnit(10);
+        QTest::mouseClick(button("freerunButton"), Qt::LeftButton);
+        QCOMPARE(m_window->operatingMode(), int(MainWindow::MaintenanceMode));
+        QVERIFY(button("freerunButton")->isChecked() && !button("monitorModeButton")->isChecked());
+        QVERIFY(button("zeroResetButton")->isEnabled());
+        QVERIFY(!button("abortShotButton")->isEnabled());
+        QVERIFY(!button("settingsButton")->isEnabled());
+
+        // A maintenance shot stays open; monitor mode closes it.
+        send(BUPacket::ShotStart, QByteArray(18, '\0'));
+        QCOMPARE(m_window->shotState(), int(MainWindow::ShotInProgress));
+        QTest::mouseClick(button("monitorModeButton"), Qt::LeftButton);
+        QCOMPARE(m_window->operatingMode(), int(MainWindow::MonitorMode));
+        QCOMPARE(m_window->shotState(), int(MainWindow::Idle));
+        QVERIFY(button("monitorModeButton")->isChecked() && !button("freerunButton")->isChecked());
+        QVERIFY(!button("zeroResetButton")->isEnabled());
+        QVERIFY(button("abortShotButton")->isEnabled());
+        QVERIFY(button("settingsButton")->isEnabled());
+        QCOMPARE(commands(*unit), (QList<QByteArray>{"010100", "010000"}));
+    }
+
+    void commandButtonsSendTheirBits()
+    {
+        const auto unit = acceptingUnit(11);
+        QTest::mouseClick(button("shotCountClearButton"), Qt::LeftButton);
+        send(BUPacket::ShotStart, QByteArray(18, '\0'));
+        QTest::mouseClick(button("abortShotButton"), Qt::LeftButton);
+        QCOMPARE(m_window->shotState(), int(MainWindow::Idle));
+        send(BUPacket::UnitStatus, unitStatus(0x01)); // the alarm button is live
+        QTest::mouseClick(button("alarmButton"), Qt::LeftButton);
+        QTest::mouseClick(button("wdtCountClearButton"), Qt::LeftButton);
+        QTest::mouseClick(button("shotNumberResetButton"), Qt::LeftButton);
+        QCOMPARE(commands(*unit),
+                 (QList<QByteArray>{"010004", "010020", "010001", "010040", "010002"}));
+    }
+
+    void unitStatusShowsCountersModulesAndAlarm()
+    {
+        QSignalSpy flags(m_window.get(), &MainWindow::moduleFlagsUpdated);
+        send(BUPacket::UnitStatus, unitStatus(0x01)); // alarm on
+        QCOMPARE(text("shotNumber"), QStringLiteral("120"));
+        QCOMPARE(text("shotCountOK"), QStringLiteral("93"));
+        QCOMPARE(text("shotCountNG"), QStringLiteral("7"));
+        QCOMPARE(text("wdtCountLabel"), QStringLiteral("WDT:11"));
+        QCOMPARE(flags.size(), 1);
+        const QList<bool> moduleFlags = flags.at(0).at(0).value<QList<bool>>();
+        QCOMPARE(moduleFlags.size(), 11);
+        QCOMPARE(moduleFlags.mid(0, 3), (QList<bool>{true, true, false}));
+        QVERIFY(button("alarmButton")->isEnabled());
+        QVERIFY(button("alarmButton")->styleSheet().endsWith("background-color: red;"));
+        // Bit 7 set: the unit's alarm state is not known.
+        QVERIFY(!MonitoringRules::alarmButtonLook(true, 0x81).enabled);
+        QVERIFY(!MonitoringRules::alarmButtonLook(false, 0x01).enabled);
+    }
+
+    void diskStateStopsSavingBelowTenPercent()
+    {
+        using MonitoringRules::diskState;
+        QVERIFY(diskState(999, 10000).saveStopped);
+        QVERIFY(diskState(0, 0).saveStopped); // no volume to write to
+        QVERIFY(!diskState(10, 100).saveStopped);
+        QCOMPARE(diskState(49, 100).label, QStringLiteral("Low"));
+        QCOMPARE(diskState(50, 100).label, QStringLiteral("OK"));
+    }
+
+    void lostLinkIsRetriedUntilTheUnitListensAgain()
+    {
+        UnitStandIn unit(1);
+        m_window = startWindow(unit, false);
+        QVERIFY(m_window);
+        // Started with -n: no attempt until CONNECT.
+        QTest::qWait(QuietMs);
+        QCOMPARE(unit.connections(), 0);
+        QTest::mouseClick(button("connectButton"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(dataLink(), LinkUp, TimeoutMs);
+        QCOMPARE(unit.connections(), 1);
+
+        unit.goAway();
+        QTRY_COMPARE_WITH_TIMEOUT(dataLink(), LinkDown, TimeoutMs);
+        QTest::qWait(QuietMs); // refused attempts meanwhile
+        QVERIFY(unit.comeBack());
+        QTRY_COMPARE_WITH_TIMEOUT(dataLink(), LinkUp, TimeoutMs);
+        QTest::qWait(QuietMs);
+        QCOMPARE(unit.connections(), 2);
+    }
+
+    void retryIsScheduledOnceAndCancelledByLinkUp()
+    {
+        UnitStandIn unit(4);
+        m_window = startWindow(unit, true);
+        QVERIFY(m_window);
+        QTRY_COMPARE_WITH_TIMEOUT(dataLink(), LinkUp, TimeoutMs);
+        auto* port = m_window->findChild<DataPort*>();
+
+        // CONNECT pressed before the retry came due: the retry would tear the new link down.
+        Q_EMIT port->linkUpdate(false);
+        Q_EMIT port->linkUpdate(true);
+        QTest::qWait(QuietMs);
+        QCOMPARE(unit.connections(), 1);
+
+        // Several loss reports in a row still make one attempt.
+        Q_EMIT port->linkUpdate(false);
+        Q_EMIT port->linkUpdate(false);
+        QTRY_COMPARE_WITH_TIMEOUT(unit.connections(), 2, TimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(dataLink(), LinkUp, TimeoutMs);
+        QTest::qWait(QuietMs);
+        QCOMPARE(unit.connections(), 2);
+    }
+
+    void goingOfflineCancelsThePendingRetryAndStopsRetrying()
+    {
+        UnitStandIn unit(3);
+        m_window = startWindow(unit, true);
+        QVERIFY(m_window);
+        QTRY_COMPARE_WITH_TIMEOUT(dataLink(), LinkUp, TimeoutMs);
+
+        Q_EMIT m_window->findChild<DataPort*>()->linkUpdate(false); // a retry is now due
+        m_window->setUnitOnline(false);
+        QTest::qWait(QuietMs);
+        QCOMPARE(unit.connections(), 1);
+
+        unit.goAway(); // a loss while offline
+        QTest::qWait(QuietMs);
+        QVERIFY(unit.comeBack());
+        QTest::qWait(QuietMs);
+        QCOMPARE(unit.connections(), 1);
+    }
 
 private:
-    // Shown and pointed at the stand-in through the settings store, as at a real start.
-    std::unique_ptr<MainWindow> startWindow(const UnitStandIn& unit, const QStringList& switches);
-    // Started without the unit session (which needs the command port too), then "CONNECT".
-    std::unique_ptr<MainWindow> startConnectedWindow(const UnitStandIn& unit);
+    // Shown and pointed at the stand-in; started without the unit session (which needs the
+    // control port too), then "CONNECT" when asked.
+    std::unique_ptr<MainWindow> startWindow(const UnitStandIn& unit, bool connect)
+    {
+        AppSettings().setValue(SettingKey::DeviceIPAddress, unit.m_address.toIPv4Address());
+        auto window = std::make_unique<MainWindow>(QStringList{"cvo-manager", "-n"});
+        window->setReconnectDelay(RetryDelayMs);
+        window->findChild<DataPort*>()->setPort(unit.m_port);
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            return nullptr;
+        if (connect)
+            QTest::mouseClick(window->findChild<QPushButton*>("connectButton"), Qt::LeftButton);
+        return window;
+    }
 
+    void send(int type, const QByteArray& payload)
+    {
+        m_packet.setHeader(quint16(payload.size() + 1), type);
+        QByteArray body = payload + QByteArray(1, '\0');
+        QDataStream stream(body);
+        m_packet.readPayload(stream);
+        m_window->handlePacketFromBU(&m_packet);
+    }
+
+    QPushButton* button(const char* name) const { return m_window->findChild<QPushButton*>(name); }
+    QString text(const char* label) const { return m_window->findChild<QLabel*>(label)->text(); }
+    QString dataLink() const
+    {
+        return m_window->findChild<QLabel*>("dataStatusLabel")->styleSheet();
+    }
+
+    std::unique_ptr<MainWindow> m_window;
+    BUPacket m_packet;
     QList<UserPrompt::Message> m_prompts;
     QMessageBox::StandardButton m_answer = QMessageBox::No;
 };
-
-void TestMainWindow::init()
-{
-    m_prompts.clear();
-    // A real dialog would block the test: every prompt is answered here.
-    UserPrompt::setMessageHandler([this](const UserPrompt::Message& message) {
-        m_prompts.append(message);
-        return m_answer;
-    });
-    AppSettings().clear();
-}
-
-void TestMainWindow::cleanup()
-{
-    UserPrompt::setMessageHandler({});
-}
-
-std::unique_ptr<MainWindow> TestMainWindow::startWindow(const UnitStandIn& unit,
-                                                        const QStringList& switches)
-{
-    AppSettings().setValue("deviceIPAddress", unit.m_address.toIPv4Address());
-    auto window = std::make_unique<MainWindow>(QStringList{"cvo-manager"} + switches);
-    window->setReconnectDelay(RetryDelayMs);
-    window->findChild<DataPort*>()->setPort(unit.m_port);
-    window->show();
-    if (!QTest::qWaitForWindowExposed(window.get())) {
-        return nullptr;
-    }
-    return window;
-}
-
-std::unique_ptr<MainWindow> TestMainWindow::startConnectedWindow(const UnitStandIn& unit)
-{
-    auto window = startWindow(unit, {"-n"});
-    if (window)
-        QTest::mouseClick(window->findChild<QPushButton*>("connectButton"), Qt::LeftButton);
-    return window;
-}
-
-void TestMainWindow::formCarriesTheNamesTextsAndShortcuts()
-{
-    MainWindow w({"cvo-manager", "-n"});
-    QCOMPARE(w.windowTitle(), "Cavo Monitoring System");
-    QCOMPARE(w.size(), QSize(1230, 799));
-    QCOMPARE(QCoreApplication::applicationVersion(), "11.10.43");
-
-    const QList<QPair<QString, QString>> buttons = {{"alarmButton", "ALARM"},
-                                                    {"shotNumberResetButton", "Reset"},
-                                                    {"shotCountClearButton", "Clear"},
-                                                    {"monitorModeButton", "MONITOR MODE"},
-                                                    {"freerunButton", "MAINTENANCE MODE"},
-                                                    {"zeroResetButton", "ZERO RESET"},
-                                                    {"settingsButton", "SETTINGS"},
-                                                    {"loadReferenceButton", "LOAD REFERENCE"},
-                                                    {"viewerButton", "DATA VIEWER"},
-                                                    {"abortShotButton", "ABORT SHOT"},
-                                                    {"connectButton", "CONNECT"},
-                                                    {"debugButton", "Debug"},
-                                                    {"debug2Button", "Debug2"},
-                                                    {"wdtCountClearButton", "Clear"}};
-    for (const auto& [name, text] : buttons) {
-        auto* button = w.findChild<QPushButton*>(name);
-        QVERIFY2(button, qPrintable(name));
-        QCOMPARE(button->text(), text);
-    }
-    const QList<QPair<QString, QString>> labels = {
-        {"shotNumber", "0"},       {"shotCountOK", "0"},
-        {"shotCountNG", "0"},      {"modeIndicatorLabel", "MONITOR MODE"},
-        {"diskStatusLabel", ""},   {"dataStatusLabel", "Data"},
-        {"mmcStatusLabel", "Mmc"}, {"wdtCountLabel", "WDT:0"}};
-    for (const auto& [name, text] : labels) {
-        auto* label = w.findChild<QLabel*>(name);
-        QVERIFY2(label, qPrintable(name));
-        QCOMPARE(label->text(), text);
-    }
-    for (const char* name : {"systemStatusWidget", "plotView", "diskSpaceProgressBar"}) {
-        QVERIFY2(w.findChild<QWidget*>(name), name);
-    }
-    QCOMPARE(w.findChild<QScrollArea*>("channelDetailsScrollArea")->widget()->objectName(),
-             "channelDetailsView");
-    QCOMPARE(w.findChild<QGroupBox*>("diskStatusGroupBox")->title(), "Disk Space");
-    QVERIFY(w.styleSheet().startsWith("QGroupBox{ margin-top: 1.2ex;"));
-
-    QStringList menus;
-    for (QAction* menu : w.menuBar()->actions()) {
-        menus << menu->text();
-    }
-    QCOMPARE(menus, QStringList({"File", "Edit", "System", "Language", "About"}));
-
-    // name, text, shortcut, tool tip; empty means "not checked here".
-    const QList<QStringList> actions = {
-        {"actionQuit", "Quit", "Ctrl+Q", ""},
-        {"actionOpen_Mold_File", "Open Mold File...", "", ""},
-        {"actionOpenReferenceFile", "Open Referece Data File...", "", ""},
-        {"actionCut", "", "Ctrl+X", ""},
-        {"actionCopy", "", "Ctrl+C", ""},
-        {"actionPaste", "", "Ctrl+V", ""},
-        {"actionAboutCVO", "About CVO...", "", ""},
-        {"actionIOTest", "I/O Test...", "", ""},
-        {"actionSyncBUClock", "Sync BU Clock", "", "Synchronize BU clock with host"},
-        {"actionDisplaySettings", "Display Settings...", "", "Plot display settings"},
-        {"actionAdministration", "Administration...", "", ""},
-        {"actionFirmwareUpdate", "Firmware Update...", "", "Update the firmware of the device"},
-        {"actionMoldMachine", "Mold Machine...", "", ""},
-        {"actionEnglish", "English", "", "Set application interface language English"},
-        {"actionJapanese", "Japanese", "", ""},
-        {"actionTraditional_Chinese", "Traditional Chinese", "", ""},
-        {"actionSimplified_Chinese", "Simplified Chinese", "", ""},
-        {"actionKorean", "Korean", "", ""}};
-    for (const QStringList& expected : actions) {
-        auto* action = w.findChild<QAction*>(expected[0]);
-        QVERIFY2(action && !action->associatedObjects().isEmpty(), qPrintable(expected[0]));
-        QVERIFY(expected[1].isEmpty() || action->text() == expected[1]);
-        QVERIFY(expected[2].isEmpty() || action->shortcut() == QKeySequence(expected[2]));
-        QVERIFY(expected[3].isEmpty() || action->toolTip() == expected[3]);
-    }
-
-    QActionGroup* languages = w.findChild<QAction*>("actionEnglish")->actionGroup();
-    QVERIFY(languages && languages->isExclusive());
-    QCOMPARE(languages->actions().size(), 5);
-    auto* korean = w.findChild<QAction*>("actionKorean");
-    korean->trigger();
-    QVERIFY(korean->isChecked() && !w.findChild<QAction*>("actionEnglish")->isChecked());
-
-    auto* progress = w.findChild<QProgressBar*>("shotProgressBar");
-    QVERIFY(progress->isHidden());
-    QCOMPARE(progress->maximumSize(), QSize(200, 20));
-    QCOMPARE(dataLabel(w)->frameStyle(), QFrame::Panel | QFrame::Sunken);
-}
-
-void TestMainWindow::debugButtonsFollowTheDebugSwitch_data()
-{
-    QTest::addColumn<QStringList>("switches");
-    QTest::addColumn<bool>("shown");
-    QTest::newRow("-d") << QStringList{"-n", "-d"} << true;
-    QTest::newRow("none") << QStringList{"-n"} << false;
-}
-
-void TestMainWindow::debugButtonsFollowTheDebugSwitch()
-{
-    QFETCH(QStringList, switches);
-    QFETCH(bool, shown);
-
-    LogCapture log;
-    MainWindow window(QStringList{"cvo-manager"} + switches);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-
-    QCOMPARE(window.findChild<QPushButton*>("debugButton")->isVisible(), shown);
-    QCOMPARE(window.findChild<QPushButton*>("debug2Button")->isVisible(), shown);
-    QCOMPARE(log.count("Debug buttons enabled."), shown ? 1 : 0);
-    QCOMPARE(log.count("Debug buttons disabled."), shown ? 0 : 1);
-}
-
-void TestMainWindow::quitAsksAndOnlyYesCloses()
-{
-    MainWindow window({"cvo-manager", "-n"});
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-
-    m_answer = QMessageBox::No;
-    window.findChild<QAction*>("actionQuit")->trigger();
-    QCOMPARE(m_prompts.size(), 1);
-    QVERIFY(m_prompts[0].kind == UserPrompt::MessageKind::Question);
-    QCOMPARE(m_prompts[0].title, "Quit");
-    QCOMPARE(m_prompts[0].text, "Are you sure you want to quit?");
-    QCOMPARE(m_prompts[0].buttons, QMessageBox::Yes | QMessageBox::No);
-    QVERIFY(window.isVisible());
-
-    // Closing from the title bar asks the same question.
-    m_answer = QMessageBox::Yes;
-    QVERIFY(window.close());
-    QCOMPARE(m_prompts.size(), 2);
-    QVERIFY(!window.isVisible());
-}
-
-void TestMainWindow::noConnectStartMakesNoAttemptUntilConnectIsClicked()
-{
-    UnitStandIn unit(1);
-    auto window = startWindow(unit, {"-n"});
-    QVERIFY(window);
-
-    QTest::qWait(QuietMs);
-    QCOMPARE(unit.connections(), 0);
-    QVERIFY(dataLabel(*window)->styleSheet().isEmpty());
-
-    // The port was usable all along: the button reaches the unit.
-    QTest::mouseClick(window->findChild<QPushButton*>("connectButton"), Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(unit.connections(), 1, TimeoutMs);
-    QTRY_COMPARE_WITH_TIMEOUT(dataLabel(*window)->styleSheet(), LinkUp, TimeoutMs);
-}
-
-void TestMainWindow::lostLinkIsRetriedUntilTheUnitListensAgain()
-{
-    UnitStandIn unit(2);
-    auto window = startConnectedWindow(unit);
-    QVERIFY(window);
-    QTRY_COMPARE_WITH_TIMEOUT(dataLabel(*window)->styleSheet(), LinkUp, TimeoutMs);
-    QCOMPARE(unit.connections(), 1);
-
-    LogCapture log;
-    unit.goAway();
-    QTRY_COMPARE_WITH_TIMEOUT(dataLabel(*window)->styleSheet(), LinkDown, TimeoutMs);
-    // Refused attempts keep the retries going.
-    QTRY_VERIFY_WITH_TIMEOUT(log.count(RetryLog) >= 3, TimeoutMs);
-
-    QVERIFY(unit.comeBack());
-    QTRY_COMPARE_WITH_TIMEOUT(dataLabel(*window)->styleSheet(), LinkUp, TimeoutMs);
-    const int retries = log.count(RetryLog);
-    QTest::qWait(QuietMs);
-    QCOMPARE(log.count(RetryLog), retries);
-    QCOMPARE(unit.connections(), 2);
-}
-
-void TestMainWindow::offlineUnitIsNotRetried()
-{
-    UnitStandIn unit(3);
-    auto window = startConnectedWindow(unit);
-    QVERIFY(window);
-    QTRY_COMPARE_WITH_TIMEOUT(dataLabel(*window)->styleSheet(), LinkUp, TimeoutMs);
-
-    LogCapture log;
-    window->setUnitOnline(false);
-    unit.dropConnection();
-    QTRY_COMPARE_WITH_TIMEOUT(dataLabel(*window)->styleSheet(), LinkDown, TimeoutMs);
-    QTest::qWait(QuietMs);
-    QCOMPARE(log.count(RetryLog), 0);
-    QCOMPARE(unit.connections(), 1);
-}
-
-void TestMainWindow::retryIsScheduledOnceAndCancelledByLinkUp()
-{
-    UnitStandIn unit(4);
-    auto window = startConnectedWindow(unit);
-    QVERIFY(window);
-    QTRY_COMPARE_WITH_TIMEOUT(dataLabel(*window)->styleSheet(), LinkUp, TimeoutMs);
-    auto* port = window->findChild<DataPort*>();
-    LogCapture log;
-
-    // CONNECT pressed before the retry came due: the retry would tear the new link down.
-    Q_EMIT port->linkUpdate(false);
-    Q_EMIT port->linkUpdate(true);
-    QTest::qWait(QuietMs);
-    QCOMPARE(log.count(RetryLog), 0);
-    QCOMPARE(unit.connections(), 1);
-
-    // Several loss reports in a row still make one attempt.
-    Q_EMIT port->linkUpdate(false);
-    Q_EMIT port->linkUpdate(false);
-    QTRY_COMPARE_WITH_TIMEOUT(unit.connections(), 2, TimeoutMs);
-    QTRY_COMPARE_WITH_TIMEOUT(dataLabel(*window)->styleSheet(), LinkUp, TimeoutMs);
-    QTest::qWait(QuietMs);
-    QCOMPARE(log.count(RetryLog), 1);
-    QCOMPARE(unit.connections(), 2);
-}
-
-void TestMainWindow::ackAndNakFromTheUnitAreLogged()
-{
-    UnitStandIn unit(5);
-    auto window = startConnectedWindow(unit);
-    QVERIFY(window);
-    QTRY_COMPARE_WITH_TIMEOUT(unit.connections(), 1, TimeoutMs);
-
-    LogCapture log;
-    unit.send(FrameBuilder::ack() + FrameBuilder::frame(BUPacket::Nak, QByteArray(1, '\0')));
-    QTRY_COMPARE_WITH_TIMEOUT(log.count("NAK"), 1, TimeoutMs);
-    QCOMPARE(log.count("ACK"), 1);
-}
 
 CVO_TEST_MAIN(TestMainWindow)
 
