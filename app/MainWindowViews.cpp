@@ -151,6 +151,9 @@ void MainWindow::setUpPlot()
         view->setMoldName(config.name());
         applyDisplaySettings();
         view->setPressureFullScale(float(AppSettings().pressureDisplayRange()));
+        // The axis and the value tools follow the channel the details view highlights;
+        // without a focused channel the value axis would show 0 to 1.
+        view->setFocusChannel(m_ui->channelDetailsView->focusChannel());
     });
     connect(this, &MainWindow::shotStarted, plot, &GLPlotView::startNewShot);
     connect(this, &MainWindow::overwriteHistoryResetRequested, plot, &GLPlotView::clearHistory);
