@@ -2,6 +2,7 @@
 #include "BUPacket.h"
 #include "DataPort.h"
 #include "FrameBuilder.h"
+#include "GLPlotView.h"
 #include "LoopbackPeer.h"
 #include "MainWindow.h"
 #include "MonitoringRules.h"
@@ -134,6 +135,13 @@ private Q_SLOTS:
         QVERIFY(m_window->close());
         QCOMPARE(m_prompts.size(), 2);
         QVERIFY(!m_window->isVisible());
+    }
+
+    void plotFocusesTheHighlightedChannelOfANewConfiguration()
+    {
+        // Without a focused channel the value axis and the value tools have no scale.
+        auto* plot = m_window->findChild<GLPlotView*>("plotView");
+        QCOMPARE(plot->focusChannelIndex(), 0);
     }
 
     void modeButtonsSwitchTheUnitAndTheShotHandling()
