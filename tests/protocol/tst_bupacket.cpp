@@ -91,6 +91,24 @@ private Q_SLOTS:
         }
     }
 
+    void judgesTheFirmwareVersionByItsType()
+    {
+        FirmwareGuard guard(2);
+        const auto verdict = [](quint32 version) {
+            firmwareVersion = version << 8 | 0x96; // the low byte is the variant
+            return compareFirmwareVersion();
+        };
+        QCOMPARE(verdict(0xB002A), 1); // older than supported
+        QCOMPARE(verdict(0xB002B), 0);
+        QVERIFY(!firmwareSupportsSensor200DegC());
+        QCOMPARE(verdict(0xB002D), 0);
+        QVERIFY(firmwareSupportsSensor200DegC());
+        QCOMPARE(verdict(0xB002E), 2); // newer
+        firmwareType = -1;
+        QCOMPARE(compareFirmwareVersion(), -1);
+        QVERIFY(!firmwareSupportsSensor200DegC());
+    }
+
     void readsShotStart()
     {
         BUPacket packet;
