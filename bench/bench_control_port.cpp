@@ -1,12 +1,15 @@
-// How long the caller's thread is blocked by control-port operations against a local
-// peer: a full configuration read of five modules (open, system block, five module
-// blocks), and one command to a unit that never answers.
+// How long the caller's thread is blocked by control-port operations against the simulated
+// unit on its own thread: a full configuration read of five modules (open, system block,
+// five module blocks), and one command to a unit that never answers.
 
-#include "ConfigPeer.h"
 #include "ControlPort.h"
 #include "FirmwareInfo.h"
-#include "LoopbackPeer.h"
+#include "ModuleConfigBase.h"
+#include "Presets.h"
+#include "SimulatorThread.h"
 #include "SystemConfig.h"
+#include "UnitSimulator.h"
+#include "UnitState.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -17,20 +20,12 @@
 
 namespace {
 
-const QHostAddress PeerAddress(QStringLiteral("127.0.90.1"));
+const QHostAddress UnitAddress(QStringLiteral("127.0.90.1"));
 const QHostAddress SilentAddress(QStringLiteral("127.0.90.2"));
-
-SystemConfig fiveModules()
-{
-    SystemConfig config;
-    for (quint32 code : {0x01000001u, 0x02000002u, 0x03000003u, 0x11000004u, 0x11000005u})
-        config.addModule(code);
-    return config;
-}
 
 bool readAll(const SystemConfig& expected)
 {
-    ControlPort port(PeerAddress, ControlPort::DefaultPort);
+    ControlPort port(UnitAddress, ControlPort::DefaultPort);
     if (port.open() != 0 || port.readSystemConfig() != ControlSuccess)
         return false;
     SystemConfig config = SystemConfig::fromUnitPayload(port.packet()->systemConfigPayload());
@@ -50,10 +45,16 @@ int main(int argc, char** argv)
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     firmwareType = 0;
 
-    const SystemConfig config = fiveModules();
-    ConfigPeer peer(config);
-    LoopbackPeer unit(PeerAddress, ControlPort::DefaultPort,
-                      [&](const QByteArray& r) { return peer.answer(r); });
+    SimulatorOptions options;
+    options.address = UnitAddress;
+    Presets::make(QStringLiteral("channels40"), &options.config); // five modules
+    SimulatorThread unit(options);
+    if (!unit.startAndWait()) {
+        std::fprintf(stderr, "simulator: %s\n", qPrintable(unit.errorString()));
+        return 1;
+    }
+    SystemConfig config;
+    unit.call([&](UnitSimulator& sim) { config = sim.state().config(); });
     std::vector<double> ms;
     for (int i = 0; i < 50; ++i) {
         QElapsedTimer timer;
@@ -65,11 +66,14 @@ int main(int argc, char** argv)
         ms.push_back(timer.nsecsElapsed() / 1e6);
     }
     std::sort(ms.begin(), ms.end());
-    std::printf("full configuration read, 5 modules: median %.2f ms, worst %.2f ms (50 runs)\n",
-                ms[ms.size() / 2], ms.back());
+    std::printf("full configuration read, %d modules: median %.2f ms, worst %.2f ms (50 runs)\n",
+                config.moduleCount(), ms[ms.size() / 2], ms.back());
 
-    LoopbackPeer silent(SilentAddress, ControlPort::DefaultPort,
-                        [](const QByteArray&) { return QList<QByteArray>{}; });
+    options.address = SilentAddress;
+    options.faults.silentControl = true;
+    SimulatorThread silent(options);
+    if (!silent.startAndWait())
+        return 1;
     ControlPort port(SilentAddress, ControlPort::DefaultPort);
     port.open();
     QElapsedTimer timer;

@@ -1,20 +1,22 @@
 #include "AppSettings.h"
-#include "ConfigPeer.h"
 #include "ControlPort.h"
-#include "FirmwareInfo.h"
+#include "FrameBuilder.h"
 #include "LoopbackPeer.h"
 #include "ModuleConfigBase.h"
-#include "SystemConfig.h"
+#include "Presets.h"
+#include "SimulatorTestSupport.h"
 #include "SystemConfigReader.h"
 #include "TestMain.h"
 #include "UnitTransfers.h"
 #include "UserPrompt.h"
 
-#include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <QTest>
 
+Q_DECLARE_METATYPE(FirmwareIdentity)
+
 namespace {
+
+using Kind = UserPrompt::MessageKind;
 
 // The unit's address for each case goes into the settings store, which every
 // ControlPort reads; the port is the unit's fixed 50000.
@@ -25,26 +27,21 @@ QHostAddress useUnitAt(int n)
     return address;
 }
 
-SystemConfig fiveModules()
+SimulatorOptions mixedUnit(const QHostAddress& address, const FirmwareIdentity& firmware)
 {
-    SystemConfig config;
-    config.setPeriod(12);
-    config.setSamplingInterval(5);
-    for (quint32 code : {0x01000001u, 0x02000002u, 0x03000003u, 0x11000004u, 0x11000005u})
-        config.addModule(code);
-    for (int i = 0; i < config.moduleCount(); ++i)
-        config.module(i)->setTitle(QStringLiteral("Cavity %1").arg(i + 1));
-    config.channelAt(9)->setTitle(QStringLiteral("Gate"));
-    return config;
+    SimulatorOptions options = SimTest::fastUnit(address, firmware);
+    Presets::make(QStringLiteral("mixed"), &options.config); // four modules of four kinds
+    return options;
 }
 
+// Answers the operator's message boxes and notes their kinds.
 struct Prompts
 {
-    QList<UserPrompt::Message> shown;
+    QList<Kind> shown;
     Prompts()
     {
         UserPrompt::setMessageHandler([this](const UserPrompt::Message& m) {
-            shown.append(m);
+            shown.append(m.kind);
             return QMessageBox::Ok;
         });
     }
@@ -58,160 +55,84 @@ class TestConfigTransfer : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
+    void configurationSentReadsBackFromTheUnit_data()
     {
-        QVERIFY(m_home.isValid());
-        qputenv("HOME", m_home.path().toUtf8());
-        qputenv("XDG_CONFIG_HOME", m_home.path().toUtf8());
+        QTest::addColumn<FirmwareIdentity>("firmware");
+        QTest::addColumn<int>("host");
+        QTest::newRow("current layout") << FirmwareIdentity::standard() << 1;
+        QTest::newRow("legacy layout") << FirmwareIdentity::legacy() << 2;
     }
 
-    void cleanup() { resetFirmwareType(); }
-
-    void readsTheWholeConfigurationInBothLayouts_data()
+    void configurationSentReadsBackFromTheUnit()
     {
-        QTest::addColumn<int>("type");
-        QTest::newRow("current") << 0;
-        QTest::newRow("legacy") << -1;
-    }
+        QFETCH(FirmwareIdentity, firmware);
+        QFETCH(int, host);
+        SimTest::FirmwareTypeGuard guard(firmware.managerFirmwareType());
+        SimulatorThread unit(mixedUnit(useUnitAt(host), firmware));
+        QVERIFY2(unit.startAndWait(), qPrintable(unit.errorString()));
+        SystemConfig config = SimTest::unitConfig(unit);
+        config.setPeriod(3);
+        config.module(1)->setTitle(QStringLiteral("A module title longer than sixteen"));
+        config.channelAt(9)->setTitle(QStringLiteral("Gate"));
+        config.channelAt(9)->setZone1({50, 90, 120, 300, true, false});
 
-    void readsTheWholeConfigurationInBothLayouts()
-    {
-        QFETCH(int, type);
-        firmwareType = type;
-        const SystemConfig unitConfig = fiveModules();
-        ConfigPeer peer(unitConfig, type == -1);
-        LoopbackPeer unit(useUnitAt(1), ControlPort::DefaultPort,
-                          [&](const QByteArray& r) { return peer.answer(r); });
-
+        Prompts prompts;
+        QVERIFY(sendConfigurationToUnit(nullptr, config));
+        QVERIFY(prompts.shown.isEmpty());
         SystemConfigReader reader;
-        QElapsedTimer timer;
-        timer.start();
         QVERIFY(reader.read());
-        qInfo("full read of 5 modules: %lld ms", timer.elapsed());
-        QVERIFY(reader.config());
-        if (type == 0) {
-            QVERIFY(reader.config()->equals(unitConfig));
-        } else {
-            // The older channel record carries neither eject limits nor slope.
-            QVERIFY(!reader.config()->equals(unitConfig));
-            QVERIFY(!reader.config()->channelAt(20)->slope().enabled);
-            QCOMPARE(reader.config()->channelAt(20)->eject().upper, quint16(0));
-            QCOMPARE(reader.config()->channelAt(20)->zone1(), unitConfig.channelAt(20)->zone1());
-        }
-        QCOMPARE(reader.config()->channelAt(9)->title(), QStringLiteral("Gate"));
-        QCOMPARE(reader.config()->module(3)->title(), QStringLiteral("Cavity 4"));
-        QCOMPARE(unit.requests().size(), 6);
-        QCOMPARE(unit.connections(), 1);
+        // A title has room for sixteen characters on the unit.
+        QCOMPARE(reader.config()->module(1)->title(), QStringLiteral("A module title l"));
+        config.module(1)->setTitle(QStringLiteral("A module title l"));
+        QVERIFY(reader.config()->equals(config));
+        QVERIFY(SimTest::unitConfig(unit).equals(config));
     }
 
-    void refusesAUnitListingTwelveModules()
+    void readFailsOnAUnitItCannotMirror()
     {
-        firmwareType = 0;
-        // Count byte 12 followed by the eleven entries that fit in one reply.
-        QByteArray block = QByteArray::fromHex("0a01280a01ff") + QByteArray(16, '\0');
-        SystemConfig unitConfig;
-        ConfigPeer peer(unitConfig);
-        block.append(char(12));
+        SimTest::FirmwareTypeGuard guard(0);
+        useUnitAt(3); // nobody there
+        SystemConfigReader unreachable;
+        QVERIFY(!unreachable.read());
+        QVERIFY(!unreachable.config());
+
+        SimulatorOptions options = mixedUnit(useUnitAt(4), FirmwareIdentity::standard());
+        options.faults.wrongReplyEvery = 3; // the second module's reply
+        SimulatorThread unit(options);
+        QVERIFY2(unit.startAndWait(), qPrintable(unit.errorString()));
+        SystemConfigReader wrongReply;
+        QVERIFY(!wrongReply.read());
+
+        // Twelve modules listed, the eleven entries that fit in one reply following.
+        QByteArray block = QByteArray::fromHex("000a01280a01ff") + QByteArray(16, '\0') + '\x0c';
         for (int i = 0; i < 11; ++i) {
             QDataStream s(&block, QIODevice::Append);
             s << qint32(0x01000000 + i) << quint8(1);
         }
-        peer.setSystemBlock(block);
-        LoopbackPeer unit(useUnitAt(2), ControlPort::DefaultPort,
-                          [&](const QByteArray& r) { return peer.answer(r); });
-
-        SystemConfigReader reader;
-        QVERIFY(!reader.read());
-        QVERIFY(reader.config());
-        QCOMPARE(reader.config()->moduleCount(), 11);
-        QCOMPARE(reader.config()->period(), quint8(10));
-        QCOMPARE(unit.requests().size(), 1); // no module was asked for
+        const QByteArray reply = FrameBuilder::frame(BUPacket::SystemConfigData, block);
+        LoopbackPeer twelve(useUnitAt(5), ControlPort::DefaultPort,
+                            [&](const QByteArray&) { return QList<QByteArray>{reply}; });
+        SystemConfigReader tooMany;
+        QVERIFY(!tooMany.read());
+        QCOMPARE(tooMany.config()->moduleCount(), 11);
+        QCOMPARE(twelve.requests().size(), 1); // no module was asked for
     }
 
-    void failsWhenAModuleReplyIsMissing()
+    void tellsTheOperatorHowATransferEnded()
     {
-        firmwareType = 0;
-        SystemConfig unitConfig = fiveModules();
-        SystemConfig listed = unitConfig;
-        listed.addModule(0x02000009); // listed, but the peer has no reply for it
-        ConfigPeer peer(unitConfig);
-        peer.setSystemBlock(FrameBuilder::payload([&](QDataStream& s) { listed.writeTo(s); }));
-        LoopbackPeer unit(useUnitAt(3), ControlPort::DefaultPort,
-                          [&](const QByteArray& r) { return peer.answer(r); });
-        SystemConfigReader reader;
-        QVERIFY(!reader.read());
-        QCOMPARE(reader.config()->module(4)->title(),
-                 QStringLiteral("Cavity 5")); // read before the failure
-    }
-
-    void readFailsWithoutAUnit()
-    {
-        useUnitAt(4);
-        SystemConfigReader reader;
-        QVERIFY(!reader.read());
-        QVERIFY(!reader.config());
-    }
-
-    void sendsTheSystemBlockThenEveryModule()
-    {
-        firmwareType = 1;
-        const SystemConfig config = fiveModules();
-        ConfigPeer peer(config);
-        LoopbackPeer unit(useUnitAt(5), ControlPort::DefaultPort,
-                          [&](const QByteArray& r) { return peer.answer(r); });
         Prompts prompts;
-        QVERIFY(sendConfigurationToUnit(nullptr, config));
-        QVERIFY(prompts.shown.isEmpty());
-
-        const QList<QByteArray> requests = unit.requests();
-        QCOMPARE(requests.size(), 6);
-        const QByteArray system = FrameBuilder::payload([&](QDataStream& s) {
-            s << quint8(1);
-            config.writeTo(s);
-        });
-        QCOMPARE(requests.at(0).mid(4, requests.at(0).size() - 5), system);
-        const QByteArray lastModule = FrameBuilder::payload([&](QDataStream& s) {
-            s << quint8(1);
-            config.module(4)->writeTo(s);
-        });
-        QCOMPARE(requests.at(5).mid(4, requests.at(5).size() - 5), lastModule);
-    }
-
-    void tellsTheOperatorWhenSendingFails()
-    {
-        useUnitAt(6);
-        Prompts prompts;
-        QVERIFY(!sendConfigurationToUnit(nullptr, fiveModules()));
-        QCOMPARE(prompts.shown.size(), 1);
-        QCOMPARE(prompts.shown.at(0).kind, UserPrompt::MessageKind::Critical);
-        QCOMPARE(prompts.shown.at(0).title, QStringLiteral("Communication Failure"));
-        QCOMPARE(prompts.shown.at(0).text,
-                 QStringLiteral("Unable to communicate with BU.\nPlease check the connection."));
-    }
-
-    void synchronisesTheClockWithMessages()
-    {
-        LoopbackPeer unit(useUnitAt(7), ControlPort::DefaultPort, [](const QByteArray&) {
-            return QList<QByteArray>{
-                FrameBuilder::frame(BUPacket::ClockReply, QByteArray(9, '\0'))};
-        });
-        Prompts prompts;
-        QVERIFY(synchronizeUnitClock(nullptr));
-        QVERIFY(synchronizeUnitClock(nullptr, false));
-        QCOMPARE(prompts.shown.size(), 1);
-        QCOMPARE(prompts.shown.at(0).kind, UserPrompt::MessageKind::Information);
-        QCOMPARE(prompts.shown.at(0).title, QStringLiteral("BU Clock Sync"));
-        QCOMPARE(prompts.shown.at(0).text, QStringLiteral("BU clock successfully synchronized."));
-
-        useUnitAt(8);
+        useUnitAt(6); // nobody there
+        QVERIFY(!sendConfigurationToUnit(nullptr, SystemConfig()));
         QVERIFY(!synchronizeUnitClock(nullptr));
-        QCOMPARE(prompts.shown.size(), 2);
-        QCOMPARE(prompts.shown.at(1).kind, UserPrompt::MessageKind::Critical);
-        QCOMPARE(prompts.shown.at(1).text, QStringLiteral("BU clock synchronization failed."));
-    }
+        QCOMPARE(prompts.shown, (QList<Kind>{Kind::Critical, Kind::Critical}));
 
-private:
-    QTemporaryDir m_home;
+        SimulatorThread unit(SimTest::fastUnit(useUnitAt(7)));
+        QVERIFY2(unit.startAndWait(), qPrintable(unit.errorString()));
+        QVERIFY(synchronizeUnitClock(nullptr, false)); // the start-up sync is silent
+        QVERIFY(synchronizeUnitClock(nullptr));
+        QCOMPARE(prompts.shown.size(), 3);
+        QCOMPARE(prompts.shown.last(), Kind::Information);
+    }
 };
 
 CVO_TEST_MAIN(TestConfigTransfer)

@@ -1,15 +1,14 @@
 #include "FileController.h"
 #include "FirmwareInfo.h"
 #include "MachineLogSource.h"
+#include "ReferenceFileReader.h"
 #include "ShotFeeder.h"
-#include "ShotLogFormat.h"
 #include "TestMain.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
+#include <QTextStream>
 
 #ifdef Q_OS_LINUX
 #include <csignal>
@@ -24,13 +23,55 @@ class FakeMachineLink : public MachineLogSource
 {
 public:
     QStringList recordNames() const override { return {"Cycle time", "Cushion"}; }
-    QString buildLogLine(const QString& prefix) const override
+    QString buildLogLine(const QString& shot) const override
     {
-        return QStringLiteral("2012/05/10 13:45:20, ") + prefix + QStringLiteral(", 12.5, 3.2\n");
+        return "2012/05/10 13:45:20, " + shot + ", 12.5, 3.2\n";
     }
 };
 
 const QString Name = QStringLiteral("MOLD1_000123_120510134512p.csv");
+const QString Separator = QStringLiteral("========================================\n");
+
+ReferenceFileReader::Result parse(QString text)
+{
+    QTextStream in(&text);
+    return ReferenceFileReader::read(in);
+}
+
+// A data folder, a controller writing into it by a clock the test sets, and a shot buffer
+// fed with the fixture's configuration.
+struct Recording
+{
+    QTemporaryDir dir;
+    FileController files;
+    ShotData shot;
+    ShotFeeder feeder{shot, config()};
+    QDateTime now = CreationTime;
+
+    Recording()
+    {
+        files.setDataFolder(dir.path());
+        files.setSettingsName(QStringLiteral("MOLD1"));
+        files.setClock([this] { return now; });
+    }
+
+    QString data(const QString& sub = {}) const { return dir.path() + '/' + sub; }
+    QString allWave() const { return files.allWavePath(&shot); }
+    bool append(bool final = false) { return files.saveRawDataIncremental(&shot, final); }
+    QStringList dayFiles() const { return QDir(data("2012-05-10")).entryList(QDir::Files); }
+
+    bool startShot(qint32 number = 123)
+    {
+        return feeder.start(number, ShotTime, 35210) && files.createNewRawDataFile(&shot);
+    }
+
+    bool judge(bool ng)
+    {
+        QList<ChannelResult> results(4);
+        results[3].flags = ng ? 0x0002 : 0;
+        return feeder.result(123, ShotTime, 35210, results);
+    }
+};
 
 } // namespace
 
@@ -38,127 +79,79 @@ class TestFileController : public QObject
 {
     Q_OBJECT
 
-private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<FileController> m_files;
-    std::unique_ptr<ShotData> m_shot;
-    std::unique_ptr<ShotFeeder> m_feeder;
-    QDateTime m_now;
-
-    QString data(const QString& sub = QString()) const
-    {
-        return m_dir->path() + QLatin1Char('/') + sub;
-    }
-    QString allWave() const { return m_files->allWavePath(m_shot.get()); }
-    bool append(bool final = false) { return m_files->saveRawDataIncremental(m_shot.get(), final); }
-    QStringList filesIn(const QString& folder) const
-    {
-        return QDir(data(folder)).entryList(QDir::Files);
-    }
-
-    bool startShot(qint32 number = 123)
-    {
-        return m_feeder->start(number, ShotTime, 35210) &&
-               m_files->createNewRawDataFile(m_shot.get());
-    }
-
-    bool judge(bool ng)
-    {
-        QList<ShotFeeder::Outcome> outcomes(4);
-        outcomes[3].flags = ng ? 0x0002 : 0;
-        return m_feeder->result(123, ShotTime, 35210, outcomes);
-    }
-
 private Q_SLOTS:
-    void init()
-    {
-        firmwareType = 0;
-        m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
-        m_files = std::make_unique<FileController>();
-        m_files->setDataFolder(m_dir->path());
-        m_files->setSettingsName(QStringLiteral("MOLD1"));
-        m_now = CreationTime;
-        m_files->setClock([this] { return m_now; });
-        m_shot = std::make_unique<ShotData>();
-        m_shot->configure(config());
-        m_feeder = std::make_unique<ShotFeeder>(*m_shot, QList<qint32>{ModuleCode});
-    }
+    void initTestCase() { firmwareType = 0; }
 
-    void cleanup()
+    // Milliseconds without leading zeros, not Qt 6's fraction without trailing ones.
+    void writesTimesAsTheFilesExpect()
     {
-        m_feeder.reset();
-        m_shot.reset();
-        m_files.reset();
-        m_dir.reset();
-        resetFirmwareType();
+        QCOMPARE(RecordText::shotTime(QDateTime(QDate(2012, 5, 10), QTime(9, 5, 7, 5))),
+                 QStringLiteral("2012/05/10 09:05:07.5"));
+        QCOMPARE(RecordText::shotTime(QDateTime(QDate(2012, 5, 10), QTime(9, 5, 7))),
+                 QStringLiteral("2012/05/10 09:05:07.0"));
     }
 
     void namesAndFillsTheRawFile()
     {
-        QVERIFY(startShot());
-        QCOMPARE(allWave(), data(QStringLiteral("2012-05-10/all_")) + Name);
-        QCOMPARE(m_files->alarmPath(m_shot.get()), data(QStringLiteral("2012-05-10/alm_")) + Name);
-        QVERIFY(addRows(*m_feeder, 0, 2));
-        QVERIFY(append());
-        QCOMPARE(readAll(allWave()),
-                 Header + QStringLiteral("0,0.1, 0.2, , 0.4\n0.005,1.1, 1.2, , 1.4\n"));
+        Recording r;
+        QVERIFY(r.startShot());
+        QCOMPARE(r.allWave(), r.data(QStringLiteral("2012-05-10/all_")) + Name);
+        QVERIFY(addRows(r.feeder, 0, 2));
+        QVERIFY(r.append());
+        QCOMPARE(readAll(r.allWave()), Header + rows(0, 2));
 
-        QVERIFY(startShot(1234567)); // seven digits stay seven
-        QVERIFY(allWave().endsWith(QStringLiteral("/all_MOLD1_1234567_120510134512p.csv")));
+        QVERIFY(r.startShot(1234567)); // seven digits stay seven
+        QVERIFY(r.allWave().endsWith(QStringLiteral("/all_MOLD1_1234567_120510134512p.csv")));
         // The name comes from the unit: it must not lead out of the data folder.
-        m_files->setSettingsName(QStringLiteral("../x"));
-        QVERIFY(startShot(9));
+        r.files.setSettingsName(QStringLiteral("../x"));
+        QVERIFY(r.startShot(9));
         QVERIFY(
-            allWave().endsWith(QStringLiteral("/2012-05-10/all_.._x_000009_120510134512p.csv")));
+            r.allWave().endsWith(QStringLiteral("/2012-05-10/all_.._x_000009_120510134512p.csv")));
     }
 
     void rotatesDayAndMonthAtTheRotationTime_data()
     {
         QTest::addColumn<QTime>("time");
-        QTest::addColumn<QStringList>("paths");
-        QTest::newRow("05:59") << QTime(5, 59, 30)
-                               << QStringList{"2012-05-31/all_MOLD1_000123_120601055930p.csv",
-                                              "2012-05/log_MOLD1_120531p.csv",
-                                              "2012-05/log_120531.csv"};
-        QTest::newRow("06:00") << QTime(6, 0)
-                               << QStringList{"2012-06-01/all_MOLD1_000123_120601060000p.csv",
-                                              "2012-06/log_MOLD1_120601p.csv",
-                                              "2012-06/log_120601.csv"};
+        QTest::addColumn<QDate>("day");
+        QTest::newRow("05:59") << QTime(5, 59) << QDate(2012, 5, 31);
+        QTest::newRow("06:29:59") << QTime(6, 29, 59) << QDate(2012, 5, 31);
+        QTest::newRow("06:30") << QTime(6, 30) << QDate(2012, 6, 1);
     }
 
+    // Before 06:30 on June 1 the files still belong to May 31, in May's log folder.
     void rotatesDayAndMonthAtTheRotationTime()
     {
+        Recording r;
         QFETCH(QTime, time);
-        QFETCH(QStringList, paths);
-        m_files->setRotationTime(6, 0);
-        m_now = QDateTime(QDate(2012, 6, 1), time);
-        QVERIFY(startShot());
-        QCOMPARE(allWave(), data(paths[0]));
+        QFETCH(QDate, day);
+        r.files.setRotationTime(6, 30);
+        r.now = QDateTime(QDate(2012, 6, 1), time);
+        QVERIFY(r.startShot());
+        QCOMPARE(r.allWave(), r.data(day.toString("yyyy-MM-dd'/all_MOLD1_000123_'") +
+                                     r.now.toString("yyMMddhhmmss") + "p.csv"));
         bool isNew = false;
-        QCOMPARE(m_files->fileName(isNew, FileController::ShotLog), data(paths[1]));
-        QVERIFY(isNew && QFile::exists(data(paths[1])));
-        QCOMPARE(m_files->fileName(isNew, FileController::MachineLog), data(paths[2]));
-        QCOMPARE(m_files->fileName(isNew, FileController::MachineLog), data(paths[2]));
-        QVERIFY(!isNew);
+        QCOMPARE(r.files.fileName(isNew, FileController::ShotLog),
+                 r.data(day.toString("yyyy-MM'/log_MOLD1_'yyMMdd") + "p.csv"));
+        QCOMPARE(r.files.fileName(isNew, FileController::MachineLog),
+                 r.data(day.toString("yyyy-MM'/log_'yyMMdd") + ".csv"));
     }
 
     void appendsOnlyRowsThatEveryChannelHasReached()
     {
-        QVERIFY(startShot());
-        QVERIFY(addRows(*m_feeder, 0, 3));
-        for (int r = 3; r < 5; ++r) { // channels 1 and 4 run ahead
-            m_shot->channel(0)->addSample(0, raw(r, 0));
-            m_shot->channel(3)->addSample(0, raw(r, 3));
+        Recording r;
+        QVERIFY(r.startShot());
+        QVERIFY(addRows(r.feeder, 0, 3));
+        for (int row = 3; row < 5; ++row) { // channels 1 and 4 run ahead
+            r.shot.channel(0)->addSample(0, qint16(value(row, 0)));
+            r.shot.channel(3)->addSample(0, qint16(value(row, 3)));
         }
-        QVERIFY(append());
-        QVERIFY(append()); // nothing new: nothing written twice
-        QCOMPARE(readAll(allWave()), Header + rows(0, 3));
-        m_shot->channel(1)->addSample(0, raw(3, 1));
-        m_shot->channel(2)->addSample(0, raw(3, 2)); // the disabled channel counts too
-        QVERIFY(append());
-        QCOMPARE(readAll(allWave()), Header + rows(0, 4));
-        QCOMPARE(m_files->rowsWritten(m_shot.get()), 4);
+        QVERIFY(r.append());
+        QVERIFY(r.append()); // nothing new: nothing written twice
+        QCOMPARE(readAll(r.allWave()), Header + rows(0, 3));
+        r.shot.channel(1)->addSample(0, qint16(value(3, 1)));
+        r.shot.channel(2)->addSample(0, qint16(value(3, 2))); // the disabled channel counts too
+        QVERIFY(r.append());
+        QCOMPARE(readAll(r.allWave()), Header + rows(0, 4));
     }
 
     void finishesTheShotByTheSaveFlags_data()
@@ -178,138 +171,188 @@ private Q_SLOTS:
 
     void finishesTheShotByTheSaveFlags()
     {
+        Recording r;
         QFETCH(bool, saveAll);
         QFETCH(bool, saveAlarm);
         QFETCH(bool, ng);
         QFETCH(QStringList, files);
-        m_files->setSaveAllWave(saveAll);
-        m_files->setSaveAlarmWave(saveAlarm);
-        QVERIFY(startShot());
-        QVERIFY(addRows(*m_feeder, 0, 2));
-        QVERIFY(append());
-        QVERIFY(addRows(*m_feeder, 2, 3)); // the copy must hold the final rows too
-        QVERIFY(judge(ng));
-        QVERIFY(append(true));
-        QCOMPARE(filesIn(QStringLiteral("2012-05-10")), files);
+        r.files.setSaveAllWave(saveAll);
+        r.files.setSaveAlarmWave(saveAlarm);
+        QVERIFY(r.startShot());
+        QVERIFY(addRows(r.feeder, 0, 2));
+        QVERIFY(r.append());
+        QVERIFY(addRows(r.feeder, 2, 3)); // the copy must hold the final rows too
+        QVERIFY(r.judge(ng));
+        QVERIFY(r.append(true));
+        QCOMPARE(r.dayFiles(), files);
         for (const QString& name : files)
-            QCOMPARE(readAll(data(QStringLiteral("2012-05-10/")) + name), Header + rows(0, 5));
-        QVERIFY(!append()); // a late append brings no deleted file back
-        QCOMPARE(filesIn(QStringLiteral("2012-05-10")), files);
+            QCOMPARE(readAll(r.data(QStringLiteral("2012-05-10/")) + name), Header + rows(0, 5));
+        QVERIFY(!r.append()); // a late append brings no deleted file back
+        QCOMPARE(r.dayFiles(), files);
     }
 
-    void cutOffShotKeepsItsRowsWithoutCopyOrDeletion()
+    // A shot cut off before its result has no final append: it keeps its rows, whatever
+    // judgement the buffer holds from an earlier shot. A shot whose alarm copy cannot be
+    // made keeps its file too.
+    void keepsTheRowsOfAShotWithoutAnAlarmCopy()
     {
-        m_files->setSaveAllWave(false);
-        QVERIFY(judge(true)); // flags left in the buffer by an earlier NG shot
-        QVERIFY(startShot());
-        QVERIFY(addRows(*m_feeder, 0, 7));
-        QVERIFY(append()); // the watchdog's last append
-        QCOMPARE(filesIn(QStringLiteral("2012-05-10")), QStringList{QStringLiteral("all_") + Name});
-        QCOMPARE(readAll(allWave()), Header + rows(0, 7));
-    }
+        Recording r;
+        r.files.setSaveAllWave(false);
+        QVERIFY(r.judge(true));
+        QVERIFY(r.startShot());
+        QVERIFY(addRows(r.feeder, 0, 7));
+        QVERIFY(r.append()); // the watchdog's last append
+        QCOMPARE(r.dayFiles(), QStringList{QStringLiteral("all_") + Name});
+        QCOMPARE(readAll(r.allWave()), Header + rows(0, 7));
 
-    void keepsTheShotWhenItsAlarmCopyCannotBeMade()
-    {
-        m_files->setSaveAllWave(false);
-        QVERIFY(startShot());
-        QFile earlier(m_files->alarmPath(m_shot.get()));
+        r.now = r.now.addSecs(1);
+        QVERIFY(r.startShot());
+        QFile earlier(r.files.alarmPath(&r.shot));
         QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier\n") == 8);
         earlier.close();
-        QVERIFY(addRows(*m_feeder, 0, 2));
-        QVERIFY(judge(true));
-        QVERIFY(!append(true));
+        QVERIFY(addRows(r.feeder, 0, 2));
+        QVERIFY(r.judge(true));
+        QVERIFY(!r.append(true));
         QCOMPARE(readAll(earlier.fileName()), QStringLiteral("earlier\n")); // not replaced
-        QCOMPARE(readAll(allWave()), Header + rows(0, 2));                  // not deleted
+        QCOMPARE(readAll(r.allWave()), Header + rows(0, 2));                // not deleted
     }
 
+    // The buffer begins another shot before the last appends of its old one are done: the
+    // old file gets none of the new shot's rows, however many there are.
     void stopsWritingABufferReusedForAnotherShot()
     {
-        QVERIFY(startShot());
-        QVERIFY(addRows(*m_feeder, 0, 4));
-        QVERIFY(append());
-        QVERIFY(m_feeder->start(125, ShotTime, 0)); // reused without a file of its own
-        QVERIFY(addRows(*m_feeder, 0, 2));
-        QVERIFY(!append());
-        QVERIFY(addRows(*m_feeder, 2, 5));
-        QVERIFY(!append(true));
-        QCOMPARE(readAll(allWave()), Header + rows(0, 4));
-
-        m_now = m_now.addSecs(1);
-        QVERIFY(startShot());
-        SystemConfig reshaped = config();
-        reshaped.addModule(0x02000002);
-        m_shot->configure(reshaped);
-        QVERIFY(!append());
+        Recording r;
+        QVERIFY(r.startShot());
+        QVERIFY(addRows(r.feeder, 0, 4));
+        QVERIFY(r.append());
+        QVERIFY(r.feeder.start(125, ShotTime, 0));
+        QVERIFY(addRows(r.feeder, 0, 6));
+        QVERIFY(!r.append());
+        QVERIFY(!r.append(true));
+        QCOMPARE(readAll(r.allWave()), Header + rows(0, 4));
     }
 
-    void recordsNothingWithoutAUsableFolder()
+    void recordsNothingWithoutADataFolder()
     {
-        QFile blocker(data(QStringLiteral("file")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        m_files->setDataFolder(blocker.fileName());
-        QVERIFY(!startShot());
-        QVERIFY(addRows(*m_feeder, 0, 1));
-        QVERIFY(!append(true));
-        QVERIFY(!m_files->writeShotLog(m_shot.get()));
-        m_files->setDataFolder(QString()); // never the file system's root
-        QVERIFY(!m_files->createNewRawDataFile(m_shot.get()));
-        QVERIFY(!m_files->writeLogHeader(4, FileController::ManagerStarted));
-        QCOMPARE(filesIn(QString()), QStringList{QStringLiteral("file")});
+        Recording r;
+        r.files.setDataFolder(QString()); // never the file system's root
+        QVERIFY(!r.startShot());
+        QVERIFY(!r.append(true));
+        QVERIFY(!r.files.writeShotLog(&r.shot));
+        QVERIFY(!r.files.writeLogHeader(4, FileController::ManagerStarted));
     }
 
 #ifdef Q_OS_LINUX
     void cutsAFailedAppendBackToItsLastCompleteRow()
     {
-        QVERIFY(startShot());
-        QVERIFY(addRows(*m_feeder, 0, 2));
-        QVERIFY(append());
+        Recording r;
+        QVERIFY(r.startShot());
+        QVERIFY(addRows(r.feeder, 0, 2));
+        QVERIFY(r.append());
         // A full disk, imitated by a file size limit just past the current end.
         const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         rlimit old{};
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
         rlimit tight = old;
-        tight.rlim_cur = rlim_t(QFileInfo(allWave()).size() + 30);
+        tight.rlim_cur = rlim_t(QFileInfo(r.allWave()).size() + 30);
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
-        QVERIFY(addRows(*m_feeder, 2, 50));
-        const bool appended = append();
+        QVERIFY(addRows(r.feeder, 2, 50));
+        const bool appended = r.append();
         setrlimit(RLIMIT_FSIZE, &old);
         std::signal(SIGXFSZ, oldHandler);
         QVERIFY(!appended);
-        QCOMPARE(readAll(allWave()), Header + rows(0, 2));
-        QVERIFY(append()); // the rows come again
-        QCOMPARE(readAll(allWave()), Header + rows(0, 52));
+        QCOMPARE(readAll(r.allWave()), Header + rows(0, 2));
+        QVERIFY(r.append()); // the rows come again
+        QCOMPARE(readAll(r.allWave()), Header + rows(0, 52));
     }
 #endif
 
-    void writesTheShotLogWithANewFileHeaderFirst()
+    void writesEachLogWithItsHeaderFirst()
     {
-        QVERIFY(m_feeder->start(123, ShotTime, 1500));
-        QVERIFY(judge(true));
-        m_now = QDateTime(QDate(2012, 5, 10), QTime(13, 45, 25));
-        QVERIFY(m_files->writeShotLog(m_shot.get()));
-        QVERIFY(m_files->writeLogHeader(4, FileController::ConfigurationModified));
-        QVERIFY(m_files->writeShotLog(m_shot.get()));
-        const QString columns =
-            ShotLogFormat::header(m_now, QString(), 4).section(QLatin1Char('\n'), 1);
-        const QString line = ShotLogFormat::line(*m_shot);
-        QVERIFY(line.startsWith(QStringLiteral("2012/05/10 13:45:12.300, 35.210, 123, NG, , ")));
-        QCOMPARE(readAll(data(QStringLiteral("2012-05/log_MOLD1_120510p.csv"))),
-                 QStringLiteral("2012/05/10 13:45:25 New file generated.\n") + columns + line +
-                     QStringLiteral("2012/05/10 13:45:25 System configuration modified.\n") +
-                     columns + line);
+        Recording r;
+        QVERIFY(r.feeder.start(123, ShotTime, 0));
+        QList<ChannelResult> results(4);
+        results[1] = {0x0102, 523, 401, 10, 0x11520, 830, 1250, -2500};
+        results[2].flags = 0x0001; // disabled, but it still makes the shot NG
+        results[3].a = qint16(0x8000 | 523);
+        QVERIFY(r.feeder.result(1234567, ShotTime, 35210, results));
+        r.now = QDateTime(QDate(2012, 5, 10), QTime(13, 45, 25));
+        QVERIFY(r.files.writeShotLog(&r.shot));
+        QVERIFY(r.files.writeLogHeader(4, FileController::ConfigurationModified));
+        QVERIFY(r.judge(false));
+        QVERIFY(r.files.writeShotLog(&r.shot));
+        const QString columns = QStringLiteral(
+            "Time, Interval, Shot, Result, Error, CH1_Result, CH2_Result, CH3_Result, CH4_Result, "
+            "CH1_Peak, CH2_Peak, CH3_Peak, CH4_Peak, CH1_Time at peak, CH2_Time at peak, "
+            "CH3_Time at peak, CH4_Time at peak, CH1_Value at point, CH2_Value at point, "
+            "CH3_Value at point, CH4_Value at point, CH1_Peak over eject, CH2_Peak over eject, "
+            "CH3_Peak over eject, CH4_Peak over eject, CH1_Integral, CH2_Integral, "
+            "CH3_Integral, CH4_Integral, CH1_Integral to peak, CH2_Integral to peak, "
+            "CH3_Integral to peak, CH4_Integral to peak, CH1_Slope, CH2_Slope, CH3_Slope, "
+            "CH4_Slope\n");
+        QCOMPARE(readAll(r.data(QStringLiteral("2012-05/log_MOLD1_120510p.csv"))),
+                 QStringLiteral("2012/05/10 13:45:25 New file generated.\n") + columns +
+                     QStringLiteral("2012/05/10 13:45:12.300, 35.210, 1234567, NG, , ,  Z2 EJ, , , "
+                                    "0, 52.3, , 52.3, 0, 1.25, , 0, 0, 40.1, , 0, 0, 1, , 0, 0, "
+                                    "5408, , 0, 0, 830, , 0, 0, -2.5, , 0\n"
+                                    "2012/05/10 13:45:25 System configuration modified.\n") +
+                     columns +
+                     QStringLiteral("2012/05/10 13:45:12.300, 35.210, 123, OK, , , , , , 0, 0, "
+                                    ", 0, 0, 0, , 0, 0, 0, , 0, 0, 0, , 0, 0, 0, , 0, 0, 0, , 0, "
+                                    "0, 0, , 0\n"));
+
+        FakeMachineLink link;
+        QVERIFY(r.files.writeMachineLog(&link, &r.shot));
+        QVERIFY(r.files.writeMachineLog(&link, &r.shot));
+        QCOMPARE(readAll(r.data(QStringLiteral("2012-05/log_120510.csv"))),
+                 QStringLiteral("2012/05/10 13:45:25 \nTime, Shot, Cycle time, Cushion\n"
+                                "2012/05/10 13:45:20, 123, 12.5, 3.2\n"
+                                "2012/05/10 13:45:20, 123, 12.5, 3.2\n"));
     }
 
-    void writesTheMachineLogWithItsHeaderFirst()
+    // Read back as a reference, a recorded file gives each channel's waveform.
+    void readsARecordedFileBackAsReference()
     {
-        FakeMachineLink link;
-        QVERIFY(m_feeder->start(42, ShotTime, 0));
-        QVERIFY(m_files->writeMachineLog(&link, m_shot.get()));
-        QVERIFY(m_files->writeMachineLog(&link, m_shot.get()));
-        QCOMPARE(readAll(data(QStringLiteral("2012-05/log_120510.csv"))),
-                 QStringLiteral("2012/05/10 13:45:12 \nTime, Shot, Cycle time, Cushion\n"
-                                "2012/05/10 13:45:20, 42, 12.5, 3.2\n"
-                                "2012/05/10 13:45:20, 42, 12.5, 3.2\n"));
+        Recording r;
+        QVERIFY(r.startShot());
+        QVERIFY(addRows(r.feeder, 0, 300));
+        QVERIFY(r.append(true));
+        const auto result = ReferenceFileReader::read(r.allWave());
+        QVERIFY(result.ok());
+        QCOMPARE(result.samplingInterval, 5);
+        QCOMPARE(result.waveforms.size(), 4);
+        for (int c = 0; c < 4; ++c)
+            QCOMPARE(result.waveforms.at(c),
+                     c == 2 ? QList<float>(300, 0.0f) : r.shot.channel(c)->samples());
+        QCOMPARE(ReferenceFileReader::read(r.data(QStringLiteral("none.csv"))).error,
+                 ReferenceFileReader::OpenError);
+    }
+
+    void keepsReferenceColumnsAlignedWithRowsOfADamagedFile()
+    {
+        // Without an elapsed-time column every column is data. Empty, missing and
+        // non-numeric fields read as zeros, so index i is row i in every waveform.
+        const auto result =
+            parse(QStringLiteral("Data Attribute:10,20,PP\n") + Separator +
+                  QStringLiteral("1:a, 2:b\n1, 2\n3, 4, 5\n\n6\nx, nan, 1.23457e+06\n"));
+        QVERIFY(result.ok());
+        QCOMPARE(result.samplingInterval, 20);
+        QCOMPARE(result.waveforms,
+                 (QList<QList<float>>{{1, 3, 6, 0}, {2, 4, 0, 0}, {0, 5, 0, 1.23457e+06f}}));
+    }
+
+    void refusesAReferenceThatIsNotADataFile_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty") << "";
+        QTest::newRow("zero interval") << "Data Attribute:10,0,P\n" + Separator;
+        QTest::newRow("no separator") << "Data Attribute:10,5,P\n=====\nElapsed Time,1:a\n0,1\n";
+    }
+
+    void refusesAReferenceThatIsNotADataFile()
+    {
+        QFETCH(QString, text);
+        QCOMPARE(parse(text).error, ReferenceFileReader::FormatError);
     }
 };
 

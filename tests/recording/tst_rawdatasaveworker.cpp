@@ -7,7 +7,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
 
 #include <array>
 #include <memory>
@@ -16,34 +15,40 @@ using namespace Fixture;
 
 namespace {
 
-// Stands in for the main window's two recording signals.
-class Window : public QObject
-{
-    Q_OBJECT
-
-public:
-    int sent = 0;
-    void begin(ShotData* shot)
-    {
-        ++sent;
-        Q_EMIT beginRawDataSaving(shot);
-    }
-    void save(ShotData* shot, bool final)
-    {
-        ++sent;
-        Q_EMIT saveRawData(shot, final);
-    }
-
-Q_SIGNALS:
-    void beginRawDataSaving(ShotData* shot);
-    void saveRawData(ShotData* shot, bool final);
-};
-
 struct Buffer
 {
     ShotData shot;
-    ShotFeeder feeder{shot, {ModuleCode}};
-    Buffer() { shot.configure(config()); }
+    ShotFeeder feeder{shot, config()};
+};
+
+// The worker behind the main window's two queued recording signals.
+struct Recorder
+{
+    QTemporaryDir dir;
+    FileController files;
+    std::unique_ptr<RawDataSaveWorker> worker = std::make_unique<RawDataSaveWorker>(&files);
+    int sent = 0;
+
+    Recorder()
+    {
+        files.setDataFolder(dir.path());
+        files.setSettingsName(QStringLiteral("RACE"));
+        files.setClock([] { return CreationTime; });
+    }
+
+    void begin(ShotData* shot)
+    {
+        ++sent;
+        QMetaObject::invokeMethod(worker.get(), "createNewRawDataFile", Qt::QueuedConnection,
+                                  Q_ARG(ShotData*, shot));
+    }
+
+    void save(ShotData* shot, bool final)
+    {
+        ++sent;
+        QMetaObject::invokeMethod(worker.get(), "saveRawDataIncremental", Qt::QueuedConnection,
+                                  Q_ARG(ShotData*, shot), Q_ARG(bool, final));
+    }
 };
 
 QString rowsOf(const QString& fileText)
@@ -57,46 +62,17 @@ class TestRawDataSaveWorker : public QObject
 {
     Q_OBJECT
 
-private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<FileController> m_files;
-    std::unique_ptr<RawDataSaveWorker> m_worker;
-    Window m_window;
-
 private Q_SLOTS:
-    void init()
-    {
-        firmwareType = 0;
-        m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
-        m_files = std::make_unique<FileController>();
-        m_files->setDataFolder(m_dir->path());
-        m_files->setSettingsName(QStringLiteral("RACE"));
-        m_files->setClock([] { return CreationTime; });
-        m_worker = std::make_unique<RawDataSaveWorker>(m_files.get());
-        connect(&m_window, &Window::beginRawDataSaving, m_worker.get(),
-                &RawDataSaveWorker::createNewRawDataFile, Qt::QueuedConnection);
-        connect(&m_window, &Window::saveRawData, m_worker.get(),
-                &RawDataSaveWorker::saveRawDataIncremental, Qt::QueuedConnection);
-        QVERIFY(m_worker->thread() != QThread::currentThread());
-    }
-
-    void cleanup()
-    {
-        m_worker.reset();
-        m_files.reset();
-        m_dir.reset();
-        m_window.sent = 0;
-        resetFirmwareType();
-    }
+    void initTestCase() { firmwareType = 0; }
 
     // Shots alternate between two buffers as in the main window. Each shot's creation
     // and appends race with the previous shot's last appends (and a stray late one) on
     // the worker thread, while samples keep arriving in the buffer being written.
     void keepsEveryShotsRowsInItsOwnFile()
     {
-        QSignalSpy created(m_worker.get(), &RawDataSaveWorker::rawDataFileCreated);
-        QSignalSpy saved(m_worker.get(), &RawDataSaveWorker::rawDataSaved);
+        Recorder recorder;
+        QSignalSpy created(recorder.worker.get(), &RawDataSaveWorker::rawDataFileCreated);
+        QSignalSpy saved(recorder.worker.get(), &RawDataSaveWorker::rawDataSaved);
         auto processed = [&] { return int(created.count() + saved.count()); };
         std::array<Buffer, 2> buffers;
         constexpr int Shots = 12;
@@ -108,24 +84,24 @@ private Q_SLOTS:
             // the previous shot may still wait in the worker's queue.
             QTRY_VERIFY_WITH_TIMEOUT(processed() >= sentAfterShot.at(k - 1), 20000);
             QVERIFY(buffer.feeder.start(k, ShotTime.addSecs(k), 1000));
-            m_window.begin(&buffer.shot);
+            recorder.begin(&buffer.shot);
             if (k > 1)
-                m_window.save(&buffers[size_t((k + 1) % 2)].shot, false); // after its end
+                recorder.save(&buffers[size_t((k + 1) % 2)].shot, false); // after its end
             for (int r = 0; r < Rows; r += 20) {
                 QVERIFY(addRows(buffer.feeder, r, 20));
-                m_window.save(&buffer.shot, false);
+                recorder.save(&buffer.shot, false);
             }
             if (k % 3 != 0) { // every third shot is cut off by the watchdog
-                QList<ShotFeeder::Outcome> outcomes(4);
-                outcomes[0].flags = k % 2;
-                QVERIFY(buffer.feeder.result(k, ShotTime.addSecs(k), 1000, outcomes));
-                m_window.save(&buffer.shot, true);
+                QList<ChannelResult> results(4);
+                results[0].flags = k % 2;
+                QVERIFY(buffer.feeder.result(k, ShotTime.addSecs(k), 1000, results));
+                recorder.save(&buffer.shot, true);
             }
-            sentAfterShot.append(m_window.sent);
+            sentAfterShot.append(recorder.sent);
         }
-        QTRY_COMPARE_WITH_TIMEOUT(processed(), m_window.sent, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(processed(), recorder.sent, 20000);
 
-        const QString folder = m_dir->path() + QStringLiteral("/2012-05-10/");
+        const QString folder = recorder.dir.path() + QStringLiteral("/2012-05-10/");
         for (int k = 1; k <= Shots; ++k) {
             const QString name =
                 QStringLiteral("RACE_%1_120510134512p.csv").arg(k, 6, 10, QLatin1Char('0'));
@@ -138,17 +114,16 @@ private Q_SLOTS:
         }
     }
 
-    void writesTheQueuedFinalAppendBeforeStopping()
+    void writesWhatIsQueuedBeforeStopping()
     {
+        Recorder recorder;
         Buffer buffer;
         QVERIFY(buffer.feeder.start(9, ShotTime, 0));
-        m_window.begin(&buffer.shot);
-        QVERIFY(addRows(buffer.feeder, 0, 30));
-        m_window.save(&buffer.shot, false);
-        QVERIFY(addRows(buffer.feeder, 30, 10));
-        m_window.save(&buffer.shot, true);
-        m_worker.reset(); // as at exit, right after the last shot
-        QCOMPARE(rowsOf(readAll(m_files->allWavePath(&buffer.shot))), rows(0, 40));
+        QVERIFY(addRows(buffer.feeder, 0, 40));
+        recorder.begin(&buffer.shot);
+        recorder.save(&buffer.shot, true);
+        recorder.worker.reset(); // as at exit, right after the last shot
+        QCOMPARE(rowsOf(readAll(recorder.files.allWavePath(&buffer.shot))), rows(0, 40));
     }
 };
 
