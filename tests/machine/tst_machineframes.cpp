@@ -4,17 +4,18 @@
 
 #include <QTextStream>
 
+#include <functional>
+#include <numeric>
+
 namespace {
 
 using Result = MachineFrameReceiver::Result;
 
+// STX, echo and text, ETX, then the XOR of everything after STX up to ETX.
 QByteArray reply(const QByteArray& echo, const QByteArray& text)
 {
-    const QByteArray body = echo + text + "\x03";
-    char bcc = 0;
-    for (const char byte : body)
-        bcc = char(bcc ^ byte);
-    return "\x02" + body + bcc;
+    const QByteArray frame = "\x02" + echo + text + "\x03";
+    return frame + std::accumulate(frame.begin() + 1, frame.end(), char(0), std::bit_xor<char>());
 }
 
 } // namespace
@@ -24,74 +25,53 @@ class TestMachineFrames : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void findsTheReplyTextBehindTheEchoAcrossChunks()
+    void assemblesAFrameAcrossChunksAndChecksItsBcc()
     {
-        const QByteArray frame = QByteArray("\x02"
-                                            "AB12\x03") +
-                                 char('A' ^ 'B' ^ '1' ^ '2' ^ 0x03);
+        const QByteArray frame = reply("AB", "12");
         MachineFrameReceiver receiver;
         QCOMPARE(receiver.append(frame.left(3)), Result::Incomplete);
         QCOMPARE(receiver.append(frame.mid(3, 3)), Result::Incomplete);
         QCOMPARE(receiver.append(frame.mid(6)), Result::Frame);
         QCOMPARE(receiver.frame(), frame);
         QVERIFY(MachineFrameReceiver::hasValidBcc(frame));
+        QVERIFY(!MachineFrameReceiver::hasValidBcc(frame.chopped(1) + char(frame.back() ^ 0x01)));
         QCOMPARE(MachineFrameReceiver::replyText(frame, 2), QByteArray("12"));
         // A frame too short for its echo holds no text, and nothing beyond the frame.
         QCOMPARE(MachineFrameReceiver::replyText(reply("A", ""), 4), QByteArray());
     }
 
-    void noiseAheadOfStxHoldsTheFrameBackUntilCleared()
+    void resyncsAfterNoiseAndOverlongFrames()
     {
         MachineFrameReceiver receiver;
+        // Noise ahead of STX holds the frame back until the line goes quiet and is cleared.
         QCOMPARE(receiver.append('\xff' + reply("AB", "12")), Result::Incomplete);
         receiver.clear();
         QCOMPARE(receiver.append(reply("AB", "34")), Result::Frame);
-    }
-
-    void dropsOverLongFramesAndEndlessNoise()
-    {
-        MachineFrameReceiver receiver;
         // STX and 98 more bytes up to ETX still fit; one more does not.
         QCOMPARE(receiver.append(reply(QByteArray(97, 'x'), "")), Result::Frame);
         QCOMPARE(receiver.append(reply(QByteArray(98, 'x'), "")), Result::Dropped);
-        QCOMPARE(receiver.pendingBytes(), 0);
+        QCOMPARE(receiver.append(reply("CD", "5")), Result::Frame);
+        QCOMPARE(receiver.frame(), reply("CD", "5"));
 
         for (int i = 0; i < 10; ++i)
             receiver.append(QByteArray(1000, '\x55'));
         QVERIFY(receiver.pendingBytes() <= MachineFrameReceiver::MaxPendingBytes);
     }
 
-    void tableKeepsTwoPartLinesUpToTheLimit_data()
+    void tableKeepsTwoPartLinesUpToTheLimitAndTheFirstEmptyLine()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("expectedIds");
-        QTest::addColumn<int>("expectedCount");
-        QString many;
-        QStringList first29;
-        for (int i = 1; i <= 35; ++i) {
-            many += QStringLiteral("ID%1,Name %1\n").arg(i);
-            if (i <= 29)
-                first29.append(QStringLiteral("ID%1").arg(i));
-        }
-        QTest::newRow("35 lines") << many << first29 << 35;
-        QTest::newRow("stops at an empty line") << "A,a\nB,b\n\nC,c\n"
-                                                << QStringList{"A", "B"} << 2;
-        QTest::newRow("other part counts skipped") << "A\nB,b,x\nC,,c\n,D,d,\n"
-                                                   << QStringList{"C", "D"} << 2;
-    }
-
-    void tableKeepsTwoPartLinesUpToTheLimit()
-    {
-        QFETCH(QString, text);
-        QFETCH(QStringList, expectedIds);
-        QFETCH(int, expectedCount);
+        // Only lines of two non-empty parts count; 29 of them are kept.
+        QString text = "A\nB,b,x\nC,,c\n,D,d,\n";
+        for (int i = 1; i <= 33; ++i)
+            text += QStringLiteral("I%1,Name %1\n").arg(i);
+        text += "\nAFTER,the empty line\n";
         QTextStream in(&text);
         const MoldMachineTable::ReadResult table = MoldMachineTable::read(in);
-        QStringList ids;
-        for (const MoldMachineRecord& record : table.records)
-            ids.append(record.id);
-        QCOMPARE(ids, expectedIds);
-        QCOMPARE(table.countedLines, expectedCount);
+        QCOMPARE(table.countedLines, 35);
+        QCOMPARE(table.records.size(), 29);
+        QCOMPARE(table.records.at(0).id + table.records.at(1).id, QStringLiteral("CD"));
+        QCOMPARE(table.records.at(1).name, QStringLiteral("d"));
+        QCOMPARE(table.records.last().id, QStringLiteral("I27"));
     }
 };
 

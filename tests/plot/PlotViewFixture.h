@@ -51,10 +51,6 @@ struct PlotViewFixture
     {
         send(QEvent::MouseButtonPress, pos, Qt::LeftButton, modifiers);
     }
-    void move(QPoint pos, bool pressed = true) const
-    {
-        send(QEvent::MouseMove, pos, pressed ? Qt::LeftButton : Qt::NoButton);
-    }
     void release(QPoint pos, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const
     {
         send(QEvent::MouseButtonRelease, pos, Qt::NoButton, modifiers);
@@ -62,8 +58,8 @@ struct PlotViewFixture
     void drag(QPoint from, QPoint to) const
     {
         press(from);
-        move((from + to) / 2);
-        move(to);
+        send(QEvent::MouseMove, (from + to) / 2, Qt::LeftButton);
+        send(QEvent::MouseMove, to, Qt::LeftButton);
         release(to);
     }
 

@@ -29,274 +29,186 @@ class TestPlotGeometry : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void levelLookup_data();
-    void levelLookup();
-    void timeGridStepFollowsTheVisibleWidth();
-    void windowCoversTheVisibleTimeAndOneSampleBefore();
-    void everySampleIsDrawnWhenAColumnHoldsOne();
-    void oneSampleSpikeSurvivesEveryDecimationStep();
-    void denseColumnsBecomeVerticalLinesJoinedToTheirNeighbours();
-    void bandKeepsItsWidestExtentInsideTheRangeOnly();
-    void averageAndDeviationOfVisibleFiles();
-    void averageWithoutVisibleFilesIsEmpty();
-    void shorterFilesAreNeverReadPastTheirEnd();
-    void smoothingRepeatsTheEdgeSamples();
-    void limitUsesTheLargerOfSigmaAndMinimumOffset();
-    void lowerLimitNeverFallsBelowZero();
-    void timeAllowanceComparesOnlyThreeSamples();
-    void zoneHitAnswers_data();
-    void zoneHitAnswers();
-    void draggedCornerSetsBothEdges();
-    void movedZoneKeepsItsSizeAtTheBorders();
-    void normalisedZoneOrdersItsCorners();
-    void rangeHitAndMove();
-    void pointHitAndMove();
-};
+    void levelLookup_data()
+    {
+        QTest::addColumn<double>("factor");
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<int>("level");
+        QTest::newRow("exact") << 5.0 << 0 << 2;
+        QTest::newRow("between lands on the upper level") << 3.0 << 0 << 2;
+        QTest::newRow("beyond the table") << 5000.0 << 0 << 9;
+        QTest::newRow("one level lower") << 5.0 << -1 << 1;
+        QTest::newRow("never below 0") << 1.0 << -1 << 0;
+        QTest::newRow("one higher from an exact level") << 5.0 << 1 << 3;
+        QTest::newRow("between already is the higher one") << 3.0 << 1 << 2;
+        QTest::newRow("not past the last") << 1000.0 << 1 << 9;
+    }
 
-void TestPlotGeometry::levelLookup_data()
-{
-    QTest::addColumn<double>("factor");
-    QTest::addColumn<int>("direction");
-    QTest::addColumn<int>("level");
-    QTest::newRow("exact") << 5.0 << 0 << 2;
-    QTest::newRow("between lands on the upper level") << 3.0 << 0 << 2;
-    QTest::newRow("beyond the table") << 5000.0 << 0 << 9;
-    QTest::newRow("one level lower") << 5.0 << -1 << 1;
-    QTest::newRow("never below 0") << 1.0 << -1 << 0;
-    QTest::newRow("one higher from an exact level") << 5.0 << 1 << 3;
-    QTest::newRow("between already is the higher one") << 3.0 << 1 << 2;
-    QTest::newRow("not past the last") << 1000.0 << 1 << 9;
-}
+    void levelLookup()
+    {
+        QFETCH(double, factor);
+        QFETCH(int, direction);
+        QFETCH(int, level);
+        QCOMPARE(GLZoomLevels::levelOf(GLZoomLevels::xFactors(), factor, direction), level);
+    }
 
-void TestPlotGeometry::levelLookup()
-{
-    QFETCH(double, factor);
-    QFETCH(int, direction);
-    QFETCH(int, level);
-    QCOMPARE(GLZoomLevels::levelOf(GLZoomLevels::xFactors(), factor, direction), level);
-}
+    void windowCoversTheVisibleTimeAndOneSampleBefore()
+    {
+        const GLSeriesWindow w = GLDecimation::window(2000, 3000, 5, 10000);
+        QCOMPARE(w.first, qsizetype(399));
+        QCOMPARE(w.end, qsizetype(605));
+        QCOMPARE(GLDecimation::window(0, 3000, 5, 300).end, qsizetype(300));
+        QCOMPARE(GLDecimation::window(0, 3000, 0, 300).end, qsizetype(0));
+        QCOMPARE(GLDecimation::columns(2000, 3000, 100).msPerPixel, 10.0);
+        const GLColumns fourMs{0.0, 4.0};
+        QCOMPARE(GLDecimation::columnStart(6, 1, fourMs), qsizetype(4));
+        QCOMPARE(GLDecimation::columnStart(3, 1, fourMs), qsizetype(0));
+    }
 
-void TestPlotGeometry::timeGridStepFollowsTheVisibleWidth()
-{
-    QCOMPARE(GLZoomLevels::timeGridStep(0), 10);
-    QCOMPARE(GLZoomLevels::timeGridStep(10000), 1000);
-    QCOMPARE(GLZoomLevels::timeGridStep(12000), 1000);
-    QCOMPARE(GLZoomLevels::timeGridStep(12001), 2000);
-    QCOMPARE(GLZoomLevels::timeGridStep(600000), 20000);
-}
+    void everySampleIsDrawnWhenAColumnHoldsOne()
+    {
+        const QList<float> series{3, 1, 4, 1, 5};
+        std::vector<float> out;
+        GLDecimation::appendLines(series.constData(),
+                                  GLDecimation::window(0, 40, 10, series.size()), 10,
+                                  GLDecimation::columns(0, 40, 100), out);
+        QCOMPARE(vertices(out),
+                 (QList<QPointF>{
+                     {0, 3}, {10, 1}, {10, 1}, {20, 4}, {20, 4}, {30, 1}, {30, 1}, {40, 5}}));
+    }
 
-void TestPlotGeometry::windowCoversTheVisibleTimeAndOneSampleBefore()
-{
-    const GLSeriesWindow w = GLDecimation::window(2000, 3000, 5, 10000);
-    QCOMPARE(w.first, qsizetype(399));
-    QCOMPARE(w.end, qsizetype(605));
-    QCOMPARE(GLDecimation::window(0, 3000, 5, 300).end, qsizetype(300));
-    QCOMPARE(GLDecimation::window(0, 3000, 0, 300).end, qsizetype(0));
-    QCOMPARE(GLDecimation::columns(2000, 3000, 100).msPerPixel, 10.0);
-    const GLColumns fourMs{0.0, 4.0};
-    QCOMPARE(GLDecimation::columnStart(6, 1, fourMs), qsizetype(4));
-    QCOMPARE(GLDecimation::columnStart(3, 1, fourMs), qsizetype(0));
-}
-
-void TestPlotGeometry::everySampleIsDrawnWhenAColumnHoldsOne()
-{
-    const QList<float> series{3, 1, 4, 1, 5};
-    std::vector<float> out;
-    GLDecimation::appendLines(series.constData(), GLDecimation::window(0, 40, 10, series.size()),
-                              10, GLDecimation::columns(0, 40, 100), out);
-    QCOMPARE(
-        vertices(out),
-        (QList<QPointF>{{0, 3}, {10, 1}, {10, 1}, {20, 4}, {20, 4}, {30, 1}, {30, 1}, {40, 5}}));
-}
-
-void TestPlotGeometry::oneSampleSpikeSurvivesEveryDecimationStep()
-{
-    QList<float> series(20000, 1.0f);
-    const qsizetype spike = 12345;
-    series[spike] = 150.0f;
-    for (double width : {20.0, 100.0, 1000.0, 5000.0, 20000.0}) {
-        for (int pixels : {37, 640, 1230}) {
-            const double start = std::max(0.0, spike - width / 2);
-            const GLColumns columns = GLDecimation::columns(start, start + width, pixels);
-            std::vector<float> out;
-            GLDecimation::appendLines(series.constData(),
-                                      GLDecimation::window(start, start + width, 1, series.size()),
-                                      1, columns, out);
-            bool seen = false;
-            for (const QPointF& p : vertices(out))
-                seen = seen || (p.y() == 150.0 && std::fabs(p.x() - spike) <= columns.msPerPixel);
-            QVERIFY2(seen, qPrintable(QStringLiteral("width %1 on %2 px").arg(width).arg(pixels)));
+    void oneSampleSpikeSurvivesEveryDecimationStep()
+    {
+        QList<float> series(20000, 1.0f);
+        const qsizetype spike = 12345;
+        series[spike] = 150.0f;
+        for (double width : {20.0, 100.0, 1000.0, 5000.0, 20000.0}) {
+            for (int pixels : {37, 640, 1230}) {
+                const double start = std::max(0.0, spike - width / 2);
+                const GLColumns columns = GLDecimation::columns(start, start + width, pixels);
+                std::vector<float> out;
+                GLDecimation::appendLines(
+                    series.constData(),
+                    GLDecimation::window(start, start + width, 1, series.size()), 1, columns, out);
+                bool seen = false;
+                for (const QPointF& p : vertices(out))
+                    seen =
+                        seen || (p.y() == 150.0 && std::fabs(p.x() - spike) <= columns.msPerPixel);
+                QVERIFY2(seen,
+                         qPrintable(QStringLiteral("width %1 on %2 px").arg(width).arg(pixels)));
+            }
         }
     }
-}
 
-void TestPlotGeometry::denseColumnsBecomeVerticalLinesJoinedToTheirNeighbours()
-{
-    // 1.5 ms per pixel: columns hold samples {0, 1}, {2}, {3, 4}, {5}.
-    const QList<float> series{1, 5, 2, 8, 3, 4};
-    GLSeriesWindow w;
-    w.end = series.size();
-    std::vector<float> out;
-    GLDecimation::appendLines(series.constData(), w, 1, GLColumns{0.0, 1.5}, out);
-    // A dense column runs across its width from the earlier extreme to the later one; the
-    // previous column's last value counts as its first.
-    QCOMPARE(vertices(out),
-             (QList<QPointF>{{0, 1}, {1.5, 5}, {1, 5}, {2, 2}, {3, 2}, {4.5, 8}, {4, 3}, {5, 4}}));
-}
+    void denseColumnsBecomeVerticalLinesJoinedToTheirNeighbours()
+    {
+        // 1.5 ms per pixel: columns hold samples {0, 1}, {2}, {3, 4}, {5}.
+        const QList<float> series{1, 5, 2, 8, 3, 4};
+        GLSeriesWindow w;
+        w.end = series.size();
+        std::vector<float> out;
+        GLDecimation::appendLines(series.constData(), w, 1, GLColumns{0.0, 1.5}, out);
+        // A dense column runs across its width from the earlier extreme to the later one; the
+        // previous column's last value counts as its first.
+        QCOMPARE(
+            vertices(out),
+            (QList<QPointF>{{0, 1}, {1.5, 5}, {1, 5}, {2, 2}, {3, 2}, {4.5, 8}, {4, 3}, {5, 4}}));
+    }
 
-void TestPlotGeometry::bandKeepsItsWidestExtentInsideTheRangeOnly()
-{
-    const QList<float> upper{10, 11, 15, 12, 13, 14};
-    const QList<float> lower{5, 4, 6, 2, 3, 1};
-    GLSeriesWindow w;
-    w.end = upper.size();
-    std::vector<float> out;
-    // Two samples a column; strictly inside 0..5 ms are samples 1 to 4.
-    GLDecimation::appendBand(upper.constData(), lower.constData(), w, 1, GLColumns{0.0, 2.0}, 0, 5,
-                             out);
-    QCOMPARE(vertices(out), (QList<QPointF>{{1, 11}, {1, 4}, {2, 15}, {2, 2}, {4, 13}, {4, 3}}));
-}
+    void bandKeepsItsWidestExtentInsideTheRangeOnly()
+    {
+        const QList<float> upper{10, 11, 15, 12, 13, 14};
+        const QList<float> lower{5, 4, 6, 2, 3, 1};
+        GLSeriesWindow w;
+        w.end = upper.size();
+        std::vector<float> out;
+        // Two samples a column; strictly inside 0..5 ms are samples 1 to 4.
+        GLDecimation::appendBand(upper.constData(), lower.constData(), w, 1, GLColumns{0.0, 2.0}, 0,
+                                 5, out);
+        QCOMPARE(vertices(out),
+                 (QList<QPointF>{{1, 11}, {1, 4}, {2, 15}, {2, 2}, {4, 13}, {4, 3}}));
+    }
 
-void TestPlotGeometry::averageAndDeviationOfVisibleFiles()
-{
-    const QList<Waveform> files{{1, 2}, {3, 6}};
-    const Waveform average = WaveformStatistics::average(files, {true, true});
-    QCOMPARE(average, (Waveform{2, 4}));
-    QCOMPARE(WaveformStatistics::standardDeviation(files, {true, true}, average), (Waveform{1, 2}));
-    const Waveform single = WaveformStatistics::average(files, {false, true});
-    QCOMPARE(WaveformStatistics::standardDeviation(files, {false, true}, single), (Waveform{0, 0}));
-}
+    void averageAndDeviationOfVisibleFilesOnly()
+    {
+        using namespace WaveformStatistics;
+        const QList<Waveform> files{{1, 2}, {3, 6}};
+        const Waveform both = average(files, {true, true});
+        QCOMPARE(both, (Waveform{2, 4}));
+        QCOMPARE(standardDeviation(files, {true, true}, both), (Waveform{1, 2}));
+        const Waveform single = average(files, {false, true});
+        QCOMPARE(standardDeviation(files, {false, true}, single), (Waveform{0, 0}));
+        QVERIFY(average(files, {false, false}).isEmpty());
+        // Shorter files are never read past their end.
+        QCOMPARE(average({{2, 4, 6}, {4}}, {true, true}), (Waveform{3, 4, 6}));
+    }
 
-void TestPlotGeometry::averageWithoutVisibleFilesIsEmpty()
-{
-    const QList<Waveform> files{{1, 2}, {3, 6}};
-    QVERIFY(WaveformStatistics::average(files, {false, false}).isEmpty());
-    QVERIFY(WaveformStatistics::limitEnvelope({}, {}, 1.0f, 1.0f, 20, 10).isEmpty());
-}
+    void limitEnvelopeFromSmoothedSigmaOffsetAndTimeAllowance()
+    {
+        using namespace WaveformStatistics;
+        // Sample 0 averages in[0] four times (indices -3..0) with in[1], in[2], in[3].
+        QCOMPARE(smoothed({8, 0, 0, 4, 16}, 3).first(), (8.0f * 4 + 0 + 0 + 4) / 7);
+        // The larger of sigma and minimum offset; a lower limit never falls below zero.
+        QCOMPARE(limitEnvelope({10, 10}, {0.5f, 3.0f}, 1.0f, 2.0f, 0, 0), (Waveform{12, 13}));
+        QCOMPARE(limitEnvelope({1, 5}, {0, 0}, -1.0f, -2.0f, 0, 0), (Waveform{0, 3}));
+        const Waveform average{0, 10, 0, 0, 0, 20};
+        const Waveform flat(6, 0.0f);
+        // With an allowance of 2, sample 2 is compared with samples 0 and 4 only, so the
+        // peak at sample 1 right beside it does not lift it; sample 3 reaches sample 5.
+        QCOMPARE(limitEnvelope(average, flat, 1.0f, 0.0f, 2, 0), (Waveform{0, 10, 0, 20, 20, 20}));
+        QCOMPARE(limitEnvelope(average, flat, 1.0f, 0.0f, 100, 0), (Waveform(6, 20.0f)));
+        QCOMPARE(limitEnvelope(average, Waveform(5, 0.0f), 1, 0, 2, 0), Waveform());
+        QVERIFY(limitEnvelope({}, {}, 1.0f, 1.0f, 20, 10).isEmpty());
+    }
 
-void TestPlotGeometry::shorterFilesAreNeverReadPastTheirEnd()
-{
-    const QList<Waveform> files{{2, 4, 6}, {4}};
-    QCOMPARE(WaveformStatistics::average(files, {true, true}), (Waveform{3, 4, 6}));
-}
+    void zoneHitAnswers_data()
+    {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("y");
+        QTest::addColumn<int>("answer");
+        // Zone 1000..1500 ms, 10..20; reach 10 ms and 1 value unit.
+        QTest::newRow("inside") << 1200.0 << 15.0 << int(ZoneInside);
+        QTest::newRow("top edge") << 1200.0 << 20.5 << int(ZoneTop);
+        QTest::newRow("bottom edge") << 1200.0 << 9.5 << int(ZoneBottom);
+        QTest::newRow("left edge") << 995.0 << 15.0 << int(ZoneLeft);
+        QTest::newRow("right edge") << 1505.0 << 15.0 << int(ZoneRight);
+        QTest::newRow("top left") << 1004.0 << 20.0 << int(ZoneTopLeft);
+        QTest::newRow("bottom left") << 1000.0 << 10.9 << int(ZoneBottomLeft);
+        QTest::newRow("top right") << 1500.0 << 19.5 << int(ZoneTopRight);
+        QTest::newRow("bottom right") << 1509.0 << 10.0 << int(ZoneBottomRight);
+        QTest::newRow("beside the left edge") << 1000.0 << 25.0 << int(ZoneMissed);
+        QTest::newRow("above") << 1200.0 << 30.0 << int(ZoneMissed);
+        QTest::newRow("outside in time") << 1700.0 << 15.0 << int(ZoneMissed);
+    }
 
-void TestPlotGeometry::smoothingRepeatsTheEdgeSamples()
-{
-    const Waveform in{8, 0, 0, 4, 16};
-    const Waveform out = WaveformStatistics::smoothed(in, 3);
-    // Sample 0 averages in[0] four times (indices -3..0) with in[1], in[2], in[3].
-    QCOMPARE(out.first(), (8.0f * 4 + 0 + 0 + 4) / 7);
-    QCOMPARE(WaveformStatistics::smoothed(in, 0), in);
-}
+    void zoneHitAnswers()
+    {
+        QFETCH(double, x);
+        QFETCH(double, y);
+        QFETCH(int, answer);
+        const GLZone zone(1000, 10.0f, 1500, 20.0f, true);
+        QCOMPARE(zoneHit(zone, x, y, 10.0, 1.0), answer);
+    }
 
-void TestPlotGeometry::limitUsesTheLargerOfSigmaAndMinimumOffset()
-{
-    const Waveform average{10, 10};
-    QCOMPARE(WaveformStatistics::limitEnvelope(average, {0.5f, 3.0f}, 1.0f, 2.0f, 0, 0),
-             (Waveform{12, 13}));
-}
-
-void TestPlotGeometry::lowerLimitNeverFallsBelowZero()
-{
-    QCOMPARE(WaveformStatistics::limitEnvelope({1, 5}, {0, 0}, -1.0f, -2.0f, 0, 0),
-             (Waveform{0, 3}));
-}
-
-void TestPlotGeometry::timeAllowanceComparesOnlyThreeSamples()
-{
-    const Waveform average{0, 10, 0, 0, 0, 20};
-    const Waveform flat(6, 0.0f);
-    // With an allowance of 2, sample 2 is compared with samples 0 and 4 only, so the
-    // peak at sample 1 right beside it does not lift it; sample 3 reaches sample 5.
-    QCOMPARE(WaveformStatistics::limitEnvelope(average, flat, 1.0f, 0.0f, 2, 0),
-             (Waveform{0, 10, 0, 20, 20, 20}));
-    QCOMPARE(WaveformStatistics::limitEnvelope(average, flat, 1.0f, 0.0f, 100, 0),
-             (Waveform(6, 20.0f)));
-    QCOMPARE(WaveformStatistics::limitEnvelope(average, Waveform(5, 0.0f), 1, 0, 2, 0), Waveform());
-}
-
-void TestPlotGeometry::zoneHitAnswers_data()
-{
-    QTest::addColumn<double>("x");
-    QTest::addColumn<double>("y");
-    QTest::addColumn<int>("answer");
-    // Zone 1000..1500 ms, 10..20; reach 10 ms and 1 value unit.
-    QTest::newRow("inside") << 1200.0 << 15.0 << int(ZoneInside);
-    QTest::newRow("top edge") << 1200.0 << 20.5 << int(ZoneTop);
-    QTest::newRow("bottom edge") << 1200.0 << 9.5 << int(ZoneBottom);
-    QTest::newRow("left edge") << 995.0 << 15.0 << int(ZoneLeft);
-    QTest::newRow("right edge") << 1505.0 << 15.0 << int(ZoneRight);
-    QTest::newRow("top left") << 1004.0 << 20.0 << int(ZoneTopLeft);
-    QTest::newRow("bottom left") << 1000.0 << 10.9 << int(ZoneBottomLeft);
-    QTest::newRow("top right") << 1500.0 << 19.5 << int(ZoneTopRight);
-    QTest::newRow("bottom right") << 1509.0 << 10.0 << int(ZoneBottomRight);
-    QTest::newRow("beside the left edge") << 1000.0 << 25.0 << int(ZoneMissed);
-    QTest::newRow("above") << 1200.0 << 30.0 << int(ZoneMissed);
-    QTest::newRow("outside in time") << 1700.0 << 15.0 << int(ZoneMissed);
-}
-
-void TestPlotGeometry::zoneHitAnswers()
-{
-    QFETCH(double, x);
-    QFETCH(double, y);
-    QFETCH(int, answer);
-    const GLZone zone(1000, 10.0f, 1500, 20.0f, true);
-    QCOMPARE(zoneHit(zone, x, y, 10.0, 1.0), answer);
-}
-
-void TestPlotGeometry::draggedCornerSetsBothEdges()
-{
-    GLZone zone(1000, 10.0f, 1500, 20.0f, true);
-    dragZoneHandle(zone, ZoneBottomRight, 1800, 5.0f);
-    QCOMPARE(zone, GLZone(1000, 5.0f, 1800, 20.0f, true));
-    dragZoneHandle(zone, ZoneLeft, 2000, 50.0f);
-    QCOMPARE(zone.startMs, 2000);
-    QCOMPARE(zone.lower, 5.0f);
-}
-
-void TestPlotGeometry::movedZoneKeepsItsSizeAtTheBorders()
-{
-    const GLZone zone(1000, 10.0f, 1500, 20.0f, true);
-    QCOMPARE(movedZone(zone, -1400, 0.0f, 10000, 200.0f), GLZone(0, 10.0f, 500, 20.0f, true));
-    QCOMPARE(movedZone(zone, 9000, 0.0f, 10000, 200.0f), GLZone(9500, 10.0f, 10000, 20.0f, true));
-    QCOMPARE(movedZone(zone, 0, -15.0f, 10000, 200.0f), GLZone(1000, 0.0f, 1500, 10.0f, true));
-    QCOMPARE(movedZone(zone, 0, 185.0f, 10000, 200.0f), GLZone(1000, 190.0f, 1500, 200.0f, true));
-    // Taller than the full scale: the bottom stays on 0.
-    QCOMPARE(movedZone(GLZone(0, 0.0f, 10, 300.0f, true), 0, 10.0f, 100, 200.0f).lower, 0.0f);
-}
-
-void TestPlotGeometry::normalisedZoneOrdersItsCorners()
-{
-    GLZone dragged(1000, 10.0f, 1500, 20.0f, true);
-    dragged.startMs = 1700;
-    dragged.upper = 5.0f;
-    QCOMPARE(normalisedZone(dragged), GLZone(1500, 5.0f, 1700, 10.0f, true));
-}
-
-void TestPlotGeometry::rangeHitAndMove()
-{
-    const GLRange range(1000, 2000, true);
-    QCOMPARE(rangeHit(range, 1005, 10), int(RangeBegin));
-    QCOMPARE(rangeHit(range, 1995, 10), int(RangeEnd));
-    QCOMPARE(rangeHit(range, 1500, 10), int(RangeInside));
-    QCOMPARE(rangeHit(range, 2500, 10), int(RangeMissed));
-    QCOMPARE(movedRange(range, -1500, 10000), GLRange(0, 1000, true));
-    QCOMPARE(movedRange(range, 8500, 10000), GLRange(9000, 10000, true));
-    QCOMPARE(movedRange(GLRange(0, 12000, true), 100, 10000), GLRange(0, 10000, true));
-}
-
-void TestPlotGeometry::pointHitAndMove()
-{
-    const GLTSec point(3000, 10.0, 20.0, true);
-    // a = 50 ms (ends), b = 30 ms (stem), c = 1 value unit.
-    QCOMPARE(pointHit(point, 3040, 10.5, 50, 30, 1), int(PointLower));
-    QCOMPARE(pointHit(point, 2960, 19.5, 50, 30, 1), int(PointUpper));
-    QCOMPARE(pointHit(point, 3020, 40.0, 50, 30, 1), int(PointTime));
-    QCOMPARE(pointHit(point, 3040, 15.0, 50, 30, 1), int(PointInside));
-    QCOMPARE(pointHit(point, 3100, 15.0, 50, 30, 1), int(PointMissed));
-    QCOMPARE(movedPoint(point, -5000, -15.0, 10000, 200.0), GLTSec(0, 0.0, 10.0, true));
-    QCOMPARE(movedPoint(point, 9000, 185.0, 10000, 200.0), GLTSec(10000, 190.0, 200.0, true));
-}
+    void zoneEditsKeepTheZoneWhole()
+    {
+        GLZone zone(1000, 10.0f, 1500, 20.0f, true);
+        dragZoneHandle(zone, ZoneBottomRight, 1800, 5.0f);
+        QCOMPARE(zone, GLZone(1000, 5.0f, 1800, 20.0f, true));
+        dragZoneHandle(zone, ZoneLeft, 2000, 50.0f);
+        QCOMPARE(zone.startMs, 2000); // past the right edge, left as dragged
+        QCOMPARE(zone.lower, 5.0f);
+        QCOMPARE(normalisedZone(zone), GLZone(1800, 5.0f, 2000, 20.0f, true));
+        // A moved zone keeps its size at the borders.
+        zone = GLZone(1000, 10.0f, 1500, 20.0f, true);
+        QCOMPARE(movedZone(zone, -1400, 0.0f, 10000, 200.0f), GLZone(0, 10.0f, 500, 20.0f, true));
+        QCOMPARE(movedZone(zone, 9000, 0.f, 10000, 200.f), GLZone(9500, 10.f, 10000, 20.f, true));
+        QCOMPARE(movedZone(zone, 0, -15.0f, 10000, 200.0f), GLZone(1000, 0.0f, 1500, 10.0f, true));
+        QCOMPARE(movedZone(zone, 0, 185.f, 10000, 200.f), GLZone(1000, 190.f, 1500, 200.f, true));
+        // Taller than the full scale: the bottom stays on 0.
+        QCOMPARE(movedZone(GLZone(0, 0.0f, 10, 300.0f, true), 0, 10.0f, 100, 200.0f).lower, 0.0f);
+    }
+};
 
 CVO_TEST_MAIN_NO_GUI(TestPlotGeometry)
 #include "tst_plotgeometry.moc"

@@ -1,25 +1,21 @@
+// The molding machine stand-in: its reply table, its request reader and the line it
+// serves on a pseudo-terminal, opened as the manager opens it.
+
+#include "MachineRequestReader.h"
 #include "MachineStandIn.h"
+#include "MachineTable.h"
 #include "TestMain.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QScopeGuard>
 #include <QSerialPort>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
 
 namespace {
 
-const QByteArray kStatusText = QByteArray::fromHex("8ea993ae895e935d9286");   // 自動運転中
-const QByteArray kUnknownText = QByteArray::fromHex("96a292e88b60");          // 未定義
-const QByteArray kTempText = QByteArray::fromHex("89b79378825182518254818e"); // 温度２２５℃
-
-QByteArray request(const QByteArray& id)
-{
-    return "\x04" + id + "\x05";
-}
+const QByteArray kStatusText = QByteArray::fromHex("8ea993ae895e935d9286"); // 自動運転中
+const QByteArray kUnknownText = QByteArray::fromHex("96a292e88b60");        // 未定義
 
 QByteArray reply(const QByteArray& id, const QByteArray& shiftJisText)
 {
@@ -31,50 +27,37 @@ QByteArray reply(const QByteArray& id, const QByteArray& shiftJisText)
 }
 
 // The manager's end of the line: the serial port opened at the molding machine's settings.
-class ManagerPort
+struct ManagerPort
 {
-public:
-    explicit ManagerPort(const QString& path) : m_port(path)
+    QSerialPort port;
+    QByteArray received;
+
+    explicit ManagerPort(const QString& path) : port(path)
     {
-        QObject::connect(&m_port, &QSerialPort::readyRead, &m_port,
-                         [this] { m_received += m_port.readAll(); });
+        QObject::connect(&port, &QSerialPort::readyRead, &port,
+                         [this] { received += port.readAll(); });
     }
 
     // 9600 8E1; a pseudo-terminal may refuse the parity, but nothing else.
     bool open()
     {
-        if (!m_port.open(QIODevice::ReadWrite))
+        if (!port.open(QIODevice::ReadWrite))
             return false;
-        m_port.setParity(QSerialPort::EvenParity);
-        return m_port.setBaudRate(QSerialPort::Baud9600) &&
-               m_port.setDataBits(QSerialPort::Data8) && m_port.setStopBits(QSerialPort::OneStop) &&
-               m_port.setFlowControl(QSerialPort::NoFlowControl);
-    }
-
-    QSerialPort& port() { return m_port; }
-    QByteArray& received() { return m_received; }
-
-    void send(const QByteArray& bytes)
-    {
-        m_port.write(bytes);
-        m_port.flush();
+        port.setParity(QSerialPort::EvenParity);
+        return port.setBaudRate(QSerialPort::Baud9600) && port.setDataBits(QSerialPort::Data8) &&
+               port.setStopBits(QSerialPort::OneStop) &&
+               port.setFlowControl(QSerialPort::NoFlowControl);
     }
 
     // Sends one request and waits (bounded) for as many bytes as the expected reply has.
     QByteArray exchange(const QByteArray& id, qsizetype expectedSize)
     {
-        m_received.clear();
-        send(request(id));
-        QElapsedTimer waited;
-        waited.start();
-        while (m_received.size() < expectedSize && waited.elapsed() < 3000)
+        received.clear();
+        port.write("\x04" + id + "\x05");
+        for (int waited = 0; received.size() < expectedSize && waited < 3000; waited += 5)
             QTest::qWait(5);
-        return std::exchange(m_received, {});
+        return std::exchange(received, {});
     }
-
-private:
-    QSerialPort m_port;
-    QByteArray m_received;
 };
 
 } // namespace
@@ -86,19 +69,69 @@ class TestMachineStandIn : public QObject
 private:
     QTemporaryDir m_dir;
 
-    MachineOptions optionsFor(const char* name) const
+private Q_SLOTS:
+    void rejectsMalformedTableAndKeepsThePreviousOne_data()
     {
-        MachineOptions options;
-        options.linkPath = m_dir.filePath(QString::fromLatin1(name));
-        return options;
+        QTest::addColumn<QString>("text");
+        QTest::newRow("no comma") << "A,1\nB 2\n";
+        QTest::newRow("empty id") << " ,1\n";
+        QTest::newRow("non-ASCII id") << "温度,1\n";
+        QTest::newRow("id with a blank") << "A B,1\n";
+        QTest::newRow("id too long") << QString(33, QLatin1Char('X')) + ",1\n";
+        QTest::newRow("repeated id") << "A,1\n#\nA,2\n";
     }
 
-private Q_SLOTS:
+    void rejectsMalformedTableAndKeepsThePreviousOne()
+    {
+        QFETCH(QString, text);
+        MachineTable table = MachineTable::builtIn();
+        QVERIFY(!table.parse(text));
+        QCOMPARE(table.ids(), MachineTable::builtIn().ids());
+        QCOMPARE(table.reply("STAT"), QStringLiteral("自動運転中"));
+    }
+
+    void refusesAnOversizeFile()
+    {
+        QFile big(m_dir.filePath("big.csv"));
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.write("A,1\n") == 4);
+        QVERIFY(big.resize(MachineTable::kMaxFileSize + 1));
+        MachineTable table;
+        QVERIFY(!table.load(big.fileName()));
+        QVERIFY(!table.contains("A"));
+    }
+
+    void dropsBrokenRequestsAndRecovers()
+    {
+        MachineRequestReader reader;
+        // Noise before a request and a request in pieces.
+        QCOMPARE(reader.feed("\xff\x04"
+                             "CY"),
+                 QList<QByteArray>());
+        QCOMPARE(reader.feed("CL\x05"), QList<QByteArray>({"CYCL"}));
+        // A fresh start byte abandons the request in progress.
+        QCOMPARE(reader.feed("\x04"
+                             "AB\x04"
+                             "CD\x05"),
+                 QList<QByteArray>({"CD"}));
+        // An empty request is nothing to answer.
+        QCOMPARE(reader.feed("\x04\x05"), QList<QByteArray>());
+        // A runaway id is dropped without growing the buffer, and the next request is read.
+        const QByteArray runaway(MachineRequestReader::kMaxIdLength + 10, 'X');
+        QCOMPARE(reader.feed("\x04" + runaway + "\x05\x04" + "OK\x05"), QList<QByteArray>({"OK"}));
+        QCOMPARE(reader.discardedBytes(), 1 + 3 + 2 + 1 + runaway.size() + 1);
+        // A request the line left hanging is dropped by reset().
+        reader.feed("\x04"
+                    "PART");
+        reader.reset();
+        QCOMPARE(reader.feed("\x05"), QList<QByteArray>());
+    }
+
     void answersAScriptedExchangeAcrossReopenedPorts()
     {
-        MachineStandIn machine(optionsFor("exchange"));
+        MachineOptions options;
+        options.linkPath = m_dir.filePath("exchange");
+        MachineStandIn machine(options);
         QVERIFY2(machine.start(), qPrintable(machine.errorString()));
-        QCOMPARE(QFileInfo(machine.linkPath()).symLinkTarget(), machine.slavePath());
 
         const QList<QPair<QByteArray, QByteArray>> script{
             {"STAT", reply("STAT", kStatusText)},
@@ -111,108 +144,15 @@ private Q_SLOTS:
             QVERIFY(manager.open());
             for (const auto& [id, expected] : script)
                 QCOMPARE(manager.exchange(id, expected.size()), expected);
-            manager.port().close();
+            manager.port.close();
             QTest::qWait(50); // the machine's side sees the line closed between shots
         }
     }
 
-    void answersFromATableFile()
-    {
-        QFile table(m_dir.filePath("table.csv"));
-        QVERIFY(table.open(QIODevice::WriteOnly));
-        table.write("TEMP,温度２２５℃\n*,NG\n");
-        table.close();
-        MachineOptions options = optionsFor("table");
-        options.tablePath = table.fileName();
-        MachineStandIn machine(options);
-        QVERIFY2(machine.start(), qPrintable(machine.errorString()));
-
-        ManagerPort manager(machine.linkPath());
-        QVERIFY(manager.open());
-        QCOMPARE(manager.exchange("TEMP", 20), reply("TEMP", kTempText));
-        QCOMPARE(manager.exchange("STAT", 9), reply("STAT", "NG"));
-    }
-
-    void faultSwitchSpoilsRepliesUntilTurnedOff_data()
-    {
-        QTest::addColumn<MachineFaults>("faults");
-        QTest::newRow("silent") << MachineFaults{true, false, false};
-        QTest::newRow("bad BCC") << MachineFaults{false, true, false};
-        QTest::newRow("noise before STX") << MachineFaults{false, false, true};
-    }
-
-    void faultSwitchSpoilsRepliesUntilTurnedOff()
-    {
-        QFETCH(MachineFaults, faults);
-        int requests = 0;
-        MachineOptions options = optionsFor(QTest::currentDataTag());
-        options.faults = faults;
-        options.frameHook = [&](MachineFrameDirection direction, const QByteArray&) {
-            requests += direction == MachineFrameDirection::Request;
-        };
-        MachineStandIn machine(options);
-        QVERIFY2(machine.start(), qPrintable(machine.errorString()));
-        ManagerPort manager(machine.linkPath());
-        QVERIFY(manager.open());
-
-        const QByteArray good = reply("STAT", kStatusText);
-        manager.send(request("STAT"));
-        QTRY_COMPARE_WITH_TIMEOUT(requests, 1, 3000);
-        QTest::qWait(200);
-        const QByteArray spoiled = std::exchange(manager.received(), {});
-        if (faults.silent) {
-            QCOMPARE(spoiled, QByteArray());
-        } else if (faults.badBcc) {
-            QCOMPARE(spoiled.chopped(1), good.chopped(1));
-            QVERIFY(spoiled.back() != good.back());
-        } else {
-            QVERIFY(spoiled.size() > good.size());
-            QVERIFY(spoiled.endsWith(good));
-            QVERIFY(!spoiled.chopped(good.size()).contains('\x02'));
-        }
-
-        machine.setFaults({}); // switched at run time
-        QCOMPARE(manager.exchange("STAT", good.size()), good);
-    }
-
-    void readsSplitRequestsAndDropsOnesLeftHanging()
-    {
-        QList<QPair<MachineFrameDirection, QByteArray>> frames;
-        MachineOptions options = optionsFor("split");
-        options.requestGapMs = 300; // wide enough for a busy test machine between the pieces
-        options.frameHook = [&](MachineFrameDirection direction, const QByteArray& frame) {
-            frames.append({direction, frame});
-        };
-        MachineStandIn machine(options);
-        QVERIFY2(machine.start(), qPrintable(machine.errorString()));
-        ManagerPort manager(machine.linkPath());
-        QVERIFY(manager.open());
-
-        // Noise, then a request in two pieces that follow each other closely.
-        const QByteArray expected = reply("CYCL", "32.45");
-        manager.send("\xff\x04"
-                     "CY");
-        QTest::qWait(20);
-        manager.send("CL\x05");
-        QTRY_COMPARE_WITH_TIMEOUT(manager.received(), expected, 3000);
-
-        // A request whose end comes after the line went quiet is not answered.
-        manager.received().clear();
-        manager.send("\x04"
-                     "ST");
-        QTest::qWait(options.requestGapMs * 3);
-        manager.send("AT\x05");
-        QCOMPARE(manager.exchange("CYCL", expected.size()), expected);
-
-        using Frame = QPair<MachineFrameDirection, QByteArray>;
-        const Frame asked{MachineFrameDirection::Request, request("CYCL")};
-        const Frame answered{MachineFrameDirection::Reply, expected};
-        QCOMPARE(frames, QList<Frame>({asked, answered, asked, answered}));
-    }
-
     void managesItsLinkWithoutHarmingOthers()
     {
-        const MachineOptions options = optionsFor("link");
+        MachineOptions options;
+        options.linkPath = m_dir.filePath("link");
         QVERIFY(QFile::link(m_dir.filePath("gone-long-ago"), options.linkPath));
         MachineStandIn first(options);
         QVERIFY2(first.start(), qPrintable(first.errorString()));
@@ -235,40 +175,6 @@ private Q_SLOTS:
         QVERIFY(!first.isRunning());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("keep me"));
-    }
-
-    void servesFromItsOwnThread()
-    {
-        QThread thread;
-        auto* machine = new MachineStandIn(optionsFor("threaded"));
-        machine->moveToThread(&thread);
-        QObject::connect(&thread, &QThread::finished, machine, &QObject::deleteLater);
-        thread.start();
-        // Ends the thread (and with it the machine) also when a check below fails.
-        auto stopThread = qScopeGuard([&thread] {
-            thread.quit();
-            thread.wait(5000);
-        });
-        bool started = false;
-        QMetaObject::invokeMethod(
-            machine, [&] { started = machine->start(); }, Qt::BlockingQueuedConnection);
-        QVERIFY(started);
-        const QString link = machine->linkPath();
-        {
-            ManagerPort manager(link);
-            QVERIFY(manager.open());
-            const QByteArray expected = reply("STAT", kStatusText);
-            QCOMPARE(manager.exchange("STAT", expected.size()), expected);
-            // The switches are flipped from the test's thread while the machine serves.
-            machine->setFaults({true, false, false});
-            manager.send(request("STAT"));
-            QTest::qWait(200);
-            QCOMPARE(manager.received(), QByteArray());
-        }
-        stopThread.dismiss();
-        thread.quit();
-        QVERIFY(thread.wait(5000));
-        QVERIFY(!QFileInfo(link).isSymLink());
     }
 };
 
