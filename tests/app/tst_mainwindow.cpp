@@ -6,6 +6,8 @@
 #include "LoopbackPeer.h"
 #include "MainWindow.h"
 #include "MonitoringRules.h"
+#include "SimulatorTestSupport.h"
+#include "SimulatorThread.h"
 #include "SystemConfig.h"
 #include "TestMain.h"
 #include "UserPrompt.h"
@@ -14,8 +16,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTcpServer>
-#include <QTcpSocket>
 
 namespace {
 
@@ -31,34 +31,34 @@ QHostAddress unitAddress(int n)
     return QHostAddress(QStringLiteral("127.0.31.%1").arg(n));
 }
 
-// The unit's end of the data port on its own loopback address: counts connections.
-class UnitStandIn : public QObject
+// The simulated unit, silent on its data port, that can go away and come back on its own
+// loopback address; counts the data connections it accepted over all its lives.
+class DataUnit
 {
 public:
-    explicit UnitStandIn(int n) : m_address(unitAddress(n))
+    explicit DataUnit(int n) : m_address(unitAddress(n)) { comeBack(); }
+    int connections() const
     {
-        m_server.listen(m_address, 0);
-        m_port = m_server.serverPort();
-        connect(&m_server, &QTcpServer::newConnection, this, [this] {
-            delete m_client;
-            m_client = m_server.nextPendingConnection();
-            ++m_connections;
-        });
+        return m_earlier + (m_unit ? int(m_unit->simulator()->statistics().dataClients) : 0);
     }
-    int connections() const { return m_connections; }
     void goAway()
     {
-        m_server.close();
-        delete m_client;
-        m_client = nullptr;
+        m_earlier = connections();
+        m_unit.reset();
     }
-    bool comeBack() { return m_server.listen(m_address, m_port); }
+    bool comeBack()
+    {
+        SimulatorOptions options = SimTest::fastUnit(m_address);
+        options.faults.silentData = true;
+        m_unit = std::make_unique<SimulatorThread>(options);
+        return m_unit->startAndWait();
+    }
 
     QHostAddress m_address;
-    QTcpServer m_server;
-    QTcpSocket* m_client = nullptr;
-    quint16 m_port = 0;
-    int m_connections = 0;
+
+private:
+    std::unique_ptr<SimulatorThread> m_unit;
+    int m_earlier = 0;
 };
 
 // Shot 120, 100 judged of which 7 NG; module 1 counts 11 watchdog resets, modules 1 and 2
@@ -213,7 +213,7 @@ private Q_SLOTS:
 
     void lostLinkIsRetriedUntilTheUnitListensAgain()
     {
-        UnitStandIn unit(1);
+        DataUnit unit(1);
         m_window = startWindow(unit, false);
         QVERIFY(m_window);
         // Started with -n: no attempt until CONNECT.
@@ -234,7 +234,7 @@ private Q_SLOTS:
 
     void retryIsScheduledOnceAndCancelledByLinkUp()
     {
-        UnitStandIn unit(4);
+        DataUnit unit(4);
         m_window = startWindow(unit, true);
         QVERIFY(m_window);
         QTRY_COMPARE_WITH_TIMEOUT(dataLink(), LinkUp, TimeoutMs);
@@ -257,7 +257,7 @@ private Q_SLOTS:
 
     void goingOfflineCancelsThePendingRetryAndStopsRetrying()
     {
-        UnitStandIn unit(3);
+        DataUnit unit(3);
         m_window = startWindow(unit, true);
         QVERIFY(m_window);
         QTRY_COMPARE_WITH_TIMEOUT(dataLink(), LinkUp, TimeoutMs);
@@ -275,14 +275,13 @@ private Q_SLOTS:
     }
 
 private:
-    // Shown and pointed at the stand-in; started without the unit session (which needs the
+    // Shown and pointed at the unit; started without the unit session (which needs the
     // control port too), then "CONNECT" when asked.
-    std::unique_ptr<MainWindow> startWindow(const UnitStandIn& unit, bool connect)
+    std::unique_ptr<MainWindow> startWindow(const DataUnit& unit, bool connect)
     {
         AppSettings().setValue(SettingKey::DeviceIPAddress, unit.m_address.toIPv4Address());
         auto window = std::make_unique<MainWindow>(QStringList{"cvo-manager", "-n"});
         window->setReconnectDelay(RetryDelayMs);
-        window->findChild<DataPort*>()->setPort(unit.m_port);
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
             return nullptr;
@@ -293,11 +292,7 @@ private:
 
     void send(int type, const QByteArray& payload)
     {
-        m_packet.setHeader(quint16(payload.size() + 1), type);
-        QByteArray body = payload + QByteArray(1, '\0');
-        QDataStream stream(body);
-        m_packet.readPayload(stream);
-        m_window->handlePacketFromBU(&m_packet);
+        m_window->handlePacketFromBU(FrameBuilder::decode(m_packet, type, payload));
     }
 
     QPushButton* button(const char* name) const { return m_window->findChild<QPushButton*>(name); }

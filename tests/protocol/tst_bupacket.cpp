@@ -17,15 +17,6 @@ bool headerAccepted(BUPacket& packet, quint16 length, quint8 type, quint8 start 
     return packet.readHeader(stream);
 }
 
-// Decodes a payload as the receiving port does: payload followed by the BCC byte.
-void decode(BUPacket& packet, int type, const QByteArray& payload)
-{
-    packet.setHeader(quint16(payload.size() + 1), type);
-    const QByteArray body = payload + '\0';
-    QDataStream stream(body);
-    packet.readPayload(stream);
-}
-
 struct FirmwareGuard
 {
     explicit FirmwareGuard(int type) { firmwareType = type; }
@@ -112,12 +103,12 @@ private Q_SLOTS:
     void readsShotStart()
     {
         BUPacket packet;
-        decode(packet, BUPacket::ShotStart,
-               QByteArray::fromHex("0102"
-                                   "00012345"
-                                   "1a0c1f173b3b09"
-                                   "ff"
-                                   "00002710"));
+        FrameBuilder::decode(packet, BUPacket::ShotStart,
+                             QByteArray::fromHex("0102"
+                                                 "00012345"
+                                                 "1a0c1f173b3b09"
+                                                 "ff"
+                                                 "00002710"));
         const auto& p = packet.shotStart();
         QCOMPARE(p.shotNumber, 0x12345);
         const auto& t = p.time;
@@ -129,8 +120,9 @@ private Q_SLOTS:
     void readsShotSamplesPerModuleCode()
     {
         BUPacket packet;
-        decode(packet, BUPacket::ShotSamples,
-               FrameBuilder::shotSamplesPayload(7, {0x01000001, 0x40000000, 0x11000002}, -3));
+        FrameBuilder::decode(
+            packet, BUPacket::ShotSamples,
+            FrameBuilder::shotSamplesPayload(7, {0x01000001, 0x40000000, 0x11000002}, -3));
         const auto& p = packet.shotSamples();
         QCOMPARE(p.sampleIndex, 7u);
         QVERIFY(!p.isAuxiliary());
@@ -142,8 +134,8 @@ private Q_SLOTS:
         QCOMPARE(p.modules[2].values[0], qint16(1));
         QCOMPARE(p.modules[2].values[7], qint16(8));
 
-        decode(packet, BUPacket::ShotSamples,
-               FrameBuilder::shotSamplesPayload(0xFFFFFFFF, {0x02000001}));
+        FrameBuilder::decode(packet, BUPacket::ShotSamples,
+                             FrameBuilder::shotSamplesPayload(0xFFFFFFFF, {0x02000001}));
         QVERIFY(packet.shotSamples().isAuxiliary());
     }
 
@@ -157,13 +149,14 @@ private Q_SLOTS:
         {
             FirmwareGuard legacy(-1);
             BUPacket packet;
-            decode(packet, BUPacket::ShotResultAlt, FrameBuilder::payload([&](QDataStream& s) {
-                       head(s);
-                       s << quint8(0x01) << quint8(0x02) << quint8(0) << quint8(0x80);
-                       for (int c = 0; c < 4; ++c)
-                           s << qint16(100 + c) << qint16(-1) << qint16(3) << qint32(4) << qint32(5)
-                             << quint32(0xFFFFFFF0);
-                   }));
+            FrameBuilder::decode(packet, BUPacket::ShotResultAlt,
+                                 FrameBuilder::payload([&](QDataStream& s) {
+                                     head(s);
+                                     s << quint8(0x01) << quint8(0x02) << quint8(0) << quint8(0x80);
+                                     for (int c = 0; c < 4; ++c)
+                                         s << qint16(100 + c) << qint16(-1) << qint16(3)
+                                           << qint32(4) << qint32(5) << quint32(0xFFFFFFF0);
+                                 }));
             const auto& r = packet.shotResult();
             QVERIFY(r.legacyLayout);
             QCOMPARE(r.shotNumber, 42);
@@ -176,13 +169,14 @@ private Q_SLOTS:
         }
         FirmwareGuard current(0);
         BUPacket packet;
-        decode(packet, BUPacket::ShotResult, FrameBuilder::payload([&](QDataStream& s) {
-                   head(s);
-                   s << quint16(0x0201) << quint16(0) << quint16(0) << quint16(0x0100);
-                   for (int c = 0; c < 4; ++c)
-                       s << qint16(7) << qint16(8) << qint16(9) << qint32(10) << qint32(11)
-                         << quint32(12) << qint32(-2000 - c);
-               }));
+        FrameBuilder::decode(
+            packet, BUPacket::ShotResult, FrameBuilder::payload([&](QDataStream& s) {
+                head(s);
+                s << quint16(0x0201) << quint16(0) << quint16(0) << quint16(0x0100);
+                for (int c = 0; c < 4; ++c)
+                    s << qint16(7) << qint16(8) << qint16(9) << qint32(10) << qint32(11)
+                      << quint32(12) << qint32(-2000 - c);
+            }));
         const auto& r = packet.shotResult();
         QVERIFY(!r.legacyLayout);
         QCOMPARE(r.modules[0].flags[0], quint16(0x0201));
@@ -194,17 +188,17 @@ private Q_SLOTS:
     void readsStatusInfoIoAndClock()
     {
         BUPacket packet;
-        decode(packet, BUPacket::UnitInfo,
-               QByteArray::fromHex("02400000000b002b640001000001"
-                                   "0102030007"));
+        FrameBuilder::decode(packet, BUPacket::UnitInfo,
+                             QByteArray::fromHex("02400000000b002b640001000001"
+                                                 "0102030007"));
         QCOMPARE(packet.unitInfo().count, quint8(2));
         QCOMPARE(packet.unitInfo().entries[0].versionWord, 0x0B002B64u);
         QCOMPARE(packet.unitInfo().entries[1].moduleTypeCode, 0x01000001);
         QCOMPARE(packet.unitInfo().entries[1].extra, quint8(7));
 
-        decode(packet, BUPacket::UnitStatus,
-               QByteArray::fromHex("000000640000006000000003010802"
-                                   "400000001500ff01000001100000"));
+        FrameBuilder::decode(packet, BUPacket::UnitStatus,
+                             QByteArray::fromHex("000000640000006000000003010802"
+                                                 "400000001500ff01000001100000"));
         const auto& st = packet.unitStatus();
         QCOMPARE((QList<int>{st.shotNumber, st.judgedCount, st.ngCount, st.mode, st.statusBits}),
                  (QList<int>{100, 96, 3, 1, 8}));
@@ -212,10 +206,11 @@ private Q_SLOTS:
         QCOMPARE(st.entries[0].extra1, quint8(0xFF));
         QCOMPARE(st.entries[1].status, quint8(0x10));
 
-        decode(packet, BUPacket::IoStatus, QByteArray::fromHex("00000000150a"));
+        FrameBuilder::decode(packet, BUPacket::IoStatus, QByteArray::fromHex("00000000150a"));
         QCOMPARE(packet.ioStatus().outputs, quint8(0x15));
         QCOMPARE(packet.ioStatus().inputs, quint8(0x0A));
-        decode(packet, BUPacket::ClockReply, QByteArray::fromHex("010203040506070809"));
+        FrameBuilder::decode(packet, BUPacket::ClockReply,
+                             QByteArray::fromHex("010203040506070809"));
         QCOMPARE(packet.clockReply().bytes[7], quint8(8));
     }
 
@@ -223,10 +218,10 @@ private Q_SLOTS:
     {
         BUPacket packet;
         // Count says 200 entries, one is present: the rest read as zero from the exhausted stream.
-        decode(packet, BUPacket::UnitStatus,
-               QByteArray::fromHex("000000010000000100000000" // counters
-                                   "0000c8"                   // mode, status, count 200
-                                   "010000010300"));
+        FrameBuilder::decode(packet, BUPacket::UnitStatus,
+                             QByteArray::fromHex("000000010000000100000000" // counters
+                                                 "0000c8" // mode, status, count 200
+                                                 "010000010300"));
         const auto& st = packet.unitStatus();
         QCOMPARE(st.moduleCount, quint8(200));
         QCOMPARE(st.entries[0].moduleTypeCode, 0x01000001);

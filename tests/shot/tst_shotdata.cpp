@@ -10,15 +10,6 @@
 
 namespace {
 
-// Decodes a payload into a packet the way the data port does.
-void load(BUPacket& packet, int type, const QByteArray& payload)
-{
-    packet.setHeader(quint16(payload.size() + 1), type);
-    QByteArray body = payload + QByteArray(1, '\0');
-    QDataStream stream(body);
-    packet.readPayload(stream);
-}
-
 QByteArray samples(quint32 index, const QList<QPair<qint32, QList<qint16>>>& blocks)
 {
     return FrameBuilder::payload([&](QDataStream& s) {
@@ -72,17 +63,18 @@ private Q_SLOTS:
         QCOMPARE(shot.channelCount(), 12);
         QCOMPARE(shot.channel(12), nullptr);
         BUPacket packet;
-        load(packet, BUPacket::ShotSamples,
-             samples(0, {{0x01000001, {10, 20, 30, 40}}, {0x11000002, {1, 2, 3, 4, 5, 6, 7, 8}}}));
+        FrameBuilder::decode(
+            packet, BUPacket::ShotSamples,
+            samples(0, {{0x01000001, {10, 20, 30, 40}}, {0x11000002, {1, 2, 3, 4, 5, 6, 7, 8}}}));
         shot.appendShotSamples(packet);
         QCOMPARE(shot.channel(0)->samples(), QList<float>{1.0f});
         QCOMPARE(shot.channel(3)->samples(), QList<float>{4.0f});
         QCOMPARE(shot.channel(11)->samples().at(0), float(8 * shot.channel(11)->scale()));
 
         // The auxiliary block sets each channel's auxiliary value and nothing else.
-        load(packet, BUPacket::ShotSamples,
-             samples(0xFFFFFFFF,
-                     {{0x01000001, {50, 0, 0, 0}}, {0x11000002, {0, 0, 0, 0, 0, 0, 0, 0}}}));
+        FrameBuilder::decode(packet, BUPacket::ShotSamples,
+                             samples(0xFFFFFFFF, {{0x01000001, {50, 0, 0, 0}},
+                                                  {0x11000002, {0, 0, 0, 0, 0, 0, 0, 0}}}));
         shot.appendShotSamples(packet);
         QCOMPARE(shot.channel(0)->sampleCount(), 1);
         QCOMPARE(shot.channel(0)->auxiliary(), 5.0f);
@@ -105,26 +97,28 @@ private Q_SLOTS:
         config.addModule(0x01000001);
         shot.configure(config);
         BUPacket packet;
-        load(packet, BUPacket::ShotSamples, samples(0, {{0x01000001, {3000, 0, 0, 0}}}));
+        FrameBuilder::decode(packet, BUPacket::ShotSamples,
+                             samples(0, {{0x01000001, {3000, 0, 0, 0}}}));
         shot.appendShotSamples(packet);
 
-        load(packet, BUPacket::ShotResult, FrameBuilder::payload([&](QDataStream& s) {
-                 s << qint32(77) << quint8(26) << quint8(12) << quint8(6) << quint8(10)
-                   << quint8(11) << quint8(12) << quint8(3) << quint8(0) << quint32(15000)
-                   << quint8(1) << qint32(0x01000001);
-                 for (int c = 0; c < 4; ++c) {
-                     if (legacy)
-                         s << quint8(c == 2 ? 0x02 : 0);
-                     else
-                         s << quint16(c == 2 ? 0x0200 : 0);
-                 }
-                 for (int c = 0; c < 4; ++c) {
-                     s << qint16(1200) << qint16(qint16(0x8000 | 500)) << qint16(300)
-                       << qint32(0x12345) << qint32(70000) << quint32(1234);
-                     if (!legacy)
-                         s << qint32(-2500);
-                 }
-             }));
+        FrameBuilder::decode(
+            packet, BUPacket::ShotResult, FrameBuilder::payload([&](QDataStream& s) {
+                s << qint32(77) << quint8(26) << quint8(12) << quint8(6) << quint8(10) << quint8(11)
+                  << quint8(12) << quint8(3) << quint8(0) << quint32(15000) << quint8(1)
+                  << qint32(0x01000001);
+                for (int c = 0; c < 4; ++c) {
+                    if (legacy)
+                        s << quint8(c == 2 ? 0x02 : 0);
+                    else
+                        s << quint16(c == 2 ? 0x0200 : 0);
+                }
+                for (int c = 0; c < 4; ++c) {
+                    s << qint16(1200) << qint16(qint16(0x8000 | 500)) << qint16(300)
+                      << qint32(0x12345) << qint32(70000) << quint32(1234);
+                    if (!legacy)
+                        s << qint32(-2500);
+                }
+            }));
         shot.finish(packet);
         QCOMPARE(shot.shotNumber(), 77);
         QCOMPARE(shot.shotTime(), QDateTime(QDate(2026, 12, 6), QTime(10, 11, 12, 300)));
@@ -142,7 +136,7 @@ private Q_SLOTS:
 
         // The next shot in this buffer starts without the old judgement, even for channels
         // its own result does not cover.
-        load(packet, BUPacket::ShotStart, QByteArray(18, '\0'));
+        FrameBuilder::decode(packet, BUPacket::ShotStart, QByteArray(18, '\0'));
         shot.begin(packet);
         QCOMPARE(shot.channel(2)->resultFlags(), quint16(0));
         QCOMPARE(shot.channel(0)->integral(), quint16(0));

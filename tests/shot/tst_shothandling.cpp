@@ -13,16 +13,6 @@ namespace {
 
 constexpr qint32 Module = 0x11000001; // 8 channels
 
-// Decodes a payload into a packet the way the data port does.
-BUPacket* load(BUPacket& packet, int type, const QByteArray& payload)
-{
-    packet.setHeader(quint16(payload.size() + 1), type);
-    QByteArray body = payload + QByteArray(1, '\0');
-    QDataStream stream(body);
-    packet.readPayload(stream);
-    return &packet;
-}
-
 QByteArray shotStart(qint32 number)
 {
     return FrameBuilder::payload([&](QDataStream& s) {
@@ -302,7 +292,7 @@ private:
 
     void send(int type, const QByteArray& payload)
     {
-        m_handler->handlePacketFromBU(load(m_packet, type, payload));
+        m_handler->handlePacketFromBU(FrameBuilder::decode(m_packet, type, payload));
     }
 
     // A whole shot: start, the sample packets, the auxiliary block, the result.

@@ -37,5 +37,15 @@ struct FrameBuilder
         });
     }
 
+    // Decodes a payload into `packet` as the receiving port does: payload, then the BCC byte.
+    static BUPacket* decode(BUPacket& packet, int type, const QByteArray& payload)
+    {
+        packet.setHeader(quint16(payload.size() + 1), type);
+        const QByteArray body = payload + '\0';
+        QDataStream stream(body);
+        packet.readPayload(stream);
+        return &packet;
+    }
+
     static QByteArray ack(quint8 v = 0) { return frame(BUPacket::Ack, QByteArray(1, char(v))); }
 };

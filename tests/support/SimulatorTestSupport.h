@@ -85,7 +85,6 @@ public:
     QTcpSocket& socket() { return m_socket; }
     const FrameReceiver& receiver() const { return m_receiver; }
     const QList<Frame>& frames() const { return m_frames; }
-    int reads() const { return m_reads; }
     int readsEndingInsideAFrame() const { return m_partialReads; }
     int readsWithSeveralFrames() const { return m_multiFrameReads; }
 
@@ -108,7 +107,6 @@ private:
     void read()
     {
         const QByteArray bytes = m_socket.readAll();
-        ++m_reads;
         m_receiver.append(bytes);
         int decoded = 0;
         while (m_receiver.decodeNext()) {
@@ -170,7 +168,6 @@ private:
     BUPacket m_packet;
     FrameReceiver m_receiver;
     QList<Frame> m_frames;
-    int m_reads = 0;
     int m_partialReads = 0;
     int m_multiFrameReads = 0;
     qsizetype m_firstShotStart = -1;
