@@ -1,24 +1,13 @@
-// The plot view and its area as the operator uses them: toolbar, zooming and scrolling,
+// The plot view and its area as the operator uses them: zooming and scrolling,
 // and the edit tools driven by mouse events.
 #include "PlotViewFixture.h"
 #include "TestMain.h"
 
-#include <QAction>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QSlider>
-#include <QToolBar>
 
 namespace {
-
-QAction* actionWithData(const QToolBar* toolBar, int data, bool tool)
-{
-    for (QAction* a : toolBar->actions()) {
-        if (!a->isSeparator() && (a->actionGroup() != nullptr) == tool && a->data().toInt() == data)
-            return a;
-    }
-    return nullptr;
-}
 
 // A zone, a range and a marker on channel 0, all enabled.
 void addMonitoringItems(GLPlotView* view)
@@ -40,26 +29,6 @@ class TestPlotView : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void toolbarPicksToolsAndTogglesLayers()
-    {
-        GLPlotView view;
-        view.setupToolbar({10, 9, 99, 4, 3, 1, 13, 14});
-        QVERIFY(actionWithData(view.toolBar(), 0, true)->isChecked());
-        QCOMPARE(view.plotArea()->tool(), int(GLPlotArea::HandTool));
-        actionWithData(view.toolBar(), 3, true)->trigger();
-        QCOMPARE(view.plotArea()->tool(), int(GLPlotArea::CursorTool));
-        // The zone toggle hides zones, point markers and ranges together.
-        actionWithData(view.toolBar(), 14, false)->trigger();
-        for (GLLayer layer : {GLLayer::Zones, GLLayer::PointMarker, GLLayer::TimeRanges})
-            QVERIFY(!view.isLayerToggledOn(layer));
-        QVERIFY(view.isLayerToggledOn(GLLayer::Overwrite));
-        actionWithData(view.toolBar(), 13, false)->trigger();
-        QVERIFY(!view.isLayerToggledOn(GLLayer::Overwrite));
-        view.setupToolbar({1, 6, 18});
-        QVERIFY(actionWithData(view.toolBar(), 7, true)->isChecked());
-        QCOMPARE(view.plotArea()->tool(), int(GLPlotArea::WaveformEditTool));
-    }
-
     void zoomStopsAtTwentyMsAroundItsCentre()
     {
         PlotViewFixture f;
