@@ -10,6 +10,9 @@ namespace {
 
 constexpr int KeepAliveIdleMs = 1000;
 constexpr int KeepAliveProbeIntervalMs = 100;
+// The 0x2A byte leaves at most 2 s after the unit fell silent; giving up on it after 8 s
+// reports a vanished unit within 10 s.
+constexpr int LinkLossTimeoutMs = 8000;
 constexpr char KeepAliveByte = 0x2A;
 
 } // namespace
@@ -70,6 +73,8 @@ QString PortBase::socketErrorText(QAbstractSocket::SocketError error)
         return QStringLiteral("Error: HostNotFoundError");
     case QAbstractSocket::NetworkError:
         return QStringLiteral("Error: NetworkError (cable disconnected?)");
+    case QAbstractSocket::SocketTimeoutError:
+        return QStringLiteral("Error: SocketTimeoutError (unit unreachable?)");
     default:
         return QStringLiteral("Error: Unknown:%1").arg(static_cast<int>(error));
     }
@@ -88,7 +93,7 @@ void PortBase::connectionEstablished()
 {
     QString report;
     const bool ok = enableTcpKeepAlive(m_socket->socketDescriptor(), KeepAliveIdleMs,
-                                       KeepAliveProbeIntervalMs, &report);
+                                       KeepAliveProbeIntervalMs, LinkLossTimeoutMs, &report);
     qDebug().noquote() << report;
     Q_UNUSED(ok); // the link works without it, only a silent loss is noticed later
     m_keepAliveTimer->start(m_keepAliveIntervalMs);

@@ -3,6 +3,7 @@
 #ifdef Q_OS_WIN
 #include <mstcpip.h>
 #include <winsock2.h>
+#include <ws2tcpip.h>
 #else
 #include <cerrno>
 #include <netinet/in.h>
@@ -12,7 +13,18 @@
 
 #ifdef Q_OS_WIN
 
-bool enableTcpKeepAlive(qintptr socketDescriptor, int idleMs, int intervalMs, QString* report)
+namespace {
+
+// The give-up options take whole seconds; request the nearest value, at least one second.
+int toWholeSeconds(int ms)
+{
+    return qMax(1, (ms + 500) / 1000);
+}
+
+} // namespace
+
+bool enableTcpKeepAlive(qintptr socketDescriptor, int idleMs, int intervalMs, int giveUpMs,
+                        QString* report)
 {
     tcp_keepalive values{};
     values.onoff = 1;
@@ -27,10 +39,22 @@ bool enableTcpKeepAlive(qintptr socketDescriptor, int idleMs, int intervalMs, QS
                           .arg(WSAGetLastError());
         return false;
     }
+    // Keep-alive probes stop while data waits for its acknowledgement, and the 0x2A byte
+    // always leaves some waiting: only a bounded retransmission notices a pulled cable.
+    const DWORD giveUp = static_cast<DWORD>(toWholeSeconds(giveUpMs));
+    if (setsockopt(static_cast<SOCKET>(socketDescriptor), IPPROTO_TCP, TCP_MAXRT,
+                   reinterpret_cast<const char*>(&giveUp), sizeof(giveUp)) != 0) {
+        if (report)
+            *report = QStringLiteral("setsockopt(TCP_MAXRT) is failed. LastError=%1")
+                          .arg(WSAGetLastError());
+        return false;
+    }
     if (report)
-        *report = QStringLiteral("TCP keep-alive on: idle %1 ms, interval %2 ms")
+        *report = QStringLiteral("TCP keep-alive on: idle %1 ms, interval %2 ms, "
+                                 "give up after %3 s unacknowledged")
                       .arg(idleMs)
-                      .arg(intervalMs);
+                      .arg(intervalMs)
+                      .arg(giveUp);
     return true;
 }
 
@@ -60,7 +84,8 @@ bool setOption(int fd, int level, int name, int value, const char* label, QStrin
 
 } // namespace
 
-bool enableTcpKeepAlive(qintptr socketDescriptor, int idleMs, int intervalMs, QString* report)
+bool enableTcpKeepAlive(qintptr socketDescriptor, int idleMs, int intervalMs, int giveUpMs,
+                        QString* report)
 {
     const int fd = static_cast<int>(socketDescriptor);
     const int idle = toWholeSeconds(idleMs);
@@ -78,14 +103,22 @@ bool enableTcpKeepAlive(qintptr socketDescriptor, int idleMs, int intervalMs, QS
         return false;
     if (!setOption(fd, IPPROTO_TCP, TCP_KEEPCNT, ProbeCount, "TCP_KEEPCNT", report))
         return false;
+#ifdef TCP_USER_TIMEOUT
+    // Keep-alive probes stop while data waits for its acknowledgement, and the 0x2A byte
+    // always leaves some waiting: without this bound a pulled cable shows only when the
+    // retransmissions give up, after about 15 minutes.
+    if (!setOption(fd, IPPROTO_TCP, TCP_USER_TIMEOUT, giveUpMs, "TCP_USER_TIMEOUT", report))
+        return false;
+#endif
     if (report)
         *report = QStringLiteral("TCP keep-alive on: idle %1 s, interval %2 s, %3 probes "
-                                 "(requested %4 ms / %5 ms)")
+                                 "(requested %4 ms / %5 ms), give up after %6 ms unacknowledged")
                       .arg(idle)
                       .arg(interval)
                       .arg(ProbeCount)
                       .arg(idleMs)
-                      .arg(intervalMs);
+                      .arg(intervalMs)
+                      .arg(giveUpMs);
     return true;
 }
 

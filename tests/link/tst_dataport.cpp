@@ -3,15 +3,21 @@
 #include "TcpKeepAlive.h"
 #include "TestMain.h"
 
+#include <QProcess>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
 
+#include <cstring>
+#include <net/if.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
@@ -25,9 +31,9 @@ struct Link
     QSignalSpy linkUpdates{&port, &DataPort::linkUpdate};
     QTcpSocket* unit = nullptr;
 
-    explicit Link(int n, int keepAliveMs = 2000)
+    explicit Link(int n, int keepAliveMs = 2000, int subnet = 21)
     {
-        const QHostAddress address(QStringLiteral("127.0.21.%1").arg(n));
+        const QHostAddress address(QStringLiteral("127.0.%1.%2").arg(subnet).arg(n));
         server.listen(address);
         port.setAddress(address);
         port.setPort(server.serverPort());
@@ -51,6 +57,21 @@ struct Link
         unit->flush();
     }
 };
+
+// Inside a private network namespace: takes the loopback, and every connection on it, up
+// or down as a pulled cable would.
+bool setLoopbackUp(bool up)
+{
+    const int fd = socket(AF_INET, SOCK_DGRAM, 0);
+    ifreq request{};
+    std::strncpy(request.ifr_name, "lo", IFNAMSIZ - 1);
+    bool ok = fd >= 0 && ioctl(fd, SIOCGIFFLAGS, &request) == 0;
+    request.ifr_flags = short(up ? request.ifr_flags | IFF_UP : request.ifr_flags & ~IFF_UP);
+    ok = ok && ioctl(fd, SIOCSIFFLAGS, &request) == 0;
+    if (fd >= 0)
+        close(fd);
+    return ok;
+}
 
 } // namespace
 
@@ -76,8 +97,9 @@ private Q_SLOTS:
         QCOMPARE(option(SOL_SOCKET, SO_KEEPALIVE), 1);
         QCOMPARE(option(IPPROTO_TCP, TCP_KEEPIDLE), 1);
         QCOMPARE(option(IPPROTO_TCP, TCP_KEEPINTVL), 1); // 100 ms rounds up to whole seconds
+        QCOMPARE(option(IPPROTO_TCP, TCP_USER_TIMEOUT), 8000);
         QString report;
-        QVERIFY(!enableTcpKeepAlive(-1, 1000, 100, &report)); // a failure is reported as one
+        QVERIFY(!enableTcpKeepAlive(-1, 1000, 100, 8000, &report)); // a failure is reported as one
 
         const QByteArray third = FrameBuilder::ack(3);
         link.send(FrameBuilder::ack(1) + FrameBuilder::frame(BUPacket::Nak, QByteArray(1, '\2')) +
@@ -114,6 +136,42 @@ private Q_SLOTS:
         link.port.connectToUnit();
         QTRY_COMPARE_WITH_TIMEOUT(link.linkUpdates.size(), 3, 5000);
         QCOMPARE(link.linkUpdates.at(2).at(0).toBool(), false);
+    }
+
+    // The unit vanishes while a keep-alive byte waits for its acknowledgement, which stops
+    // TCP's own keep-alive probes. The case runs again in a private network namespace whose
+    // loopback it can take down under the connection.
+    void reportsAVanishedUnitAsLinkDownWithinSeconds()
+    {
+        if (qEnvironmentVariableIsSet("CVO_IN_NETNS")) {
+            QVERIFY(setLoopbackUp(true));
+            Link link(1, 500, 73);
+            link.port.connectToUnit();
+            QVERIFY(link.accept());
+            QVERIFY(setLoopbackUp(false));
+            QVERIFY(QTest::qWaitFor([&] { return link.linkUpdates.size() > 1; }, 15000));
+            QCOMPARE(link.linkUpdates.last().at(0).toBool(), false);
+            return;
+        }
+        const QString unshare = QStandardPaths::findExecutable(QStringLiteral("unshare"));
+        if (unshare.isEmpty())
+            QSKIP("unshare (util-linux) is missing: no private network namespace to pull a cable");
+        if (QProcess::execute(unshare, {QStringLiteral("-rn"), QStringLiteral("true")}) != 0)
+            QSKIP("this system refuses private network namespaces (unshare -rn)");
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedChannels);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("CVO_IN_NETNS"), QStringLiteral("1"));
+        child.setProcessEnvironment(environment);
+        child.start(unshare, {QStringLiteral("-rn"), QCoreApplication::applicationFilePath(),
+                              QString::fromLatin1(QTest::currentTestFunction())});
+        const bool finished = child.waitForFinished(30000);
+        if (!finished) {
+            child.kill();
+            child.waitForFinished(5000);
+        }
+        QVERIFY(finished);
+        QCOMPARE(child.exitCode(), 0);
     }
 
     void sendsKeepAliveOnlyAfterASilenceOnTheConnection()
