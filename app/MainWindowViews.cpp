@@ -164,10 +164,15 @@ void MainWindow::setUpPlot()
 
 void MainWindow::plotSamples(ShotData* shot)
 {
+    GLPlotView* plot = m_ui->plotView;
     const int count = std::min(shot->channelCount(), ShotData::DefaultChannelCount);
     for (int c = 0; c < count; ++c) {
-        if (const ChannelShotData* channel = shot->channel(c))
-            m_ui->plotView->appendSamples(c, channel->samples());
+        // Only the samples the plot lacks, so that a refresh never costs the whole shot so
+        // far, whatever the copy of a channel's samples costs.
+        const ChannelShotData* channel = shot->channel(c);
+        const qsizetype held = plot->shotSampleCount(c);
+        if (channel && held >= 0)
+            plot->appendSamples(c, channel->samples(held), held);
     }
 }
 

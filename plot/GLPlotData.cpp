@@ -133,15 +133,16 @@ int GLPlotData::effectiveOverwriteMaximum() const
     return std::max(0, maximum);
 }
 
-void GLPlotData::appendSamples(const GLWaveform& waveform)
+void GLPlotData::appendSamples(const GLWaveform& samples, qsizetype from)
 {
     if (!m_enabled)
         return;
     if (m_history.isEmpty())
         m_history.prepend(GLWaveform());
     GLWaveform& current = m_history.first();
-    if (current.size() < waveform.size())
-        current.append(waveform.mid(current.size()));
+    const qsizetype held = current.size() - from; // of `samples`, those already in the shot
+    if (held >= 0 && held < samples.size())
+        current.append(samples.mid(held));
 }
 
 void GLPlotData::startNewShot()

@@ -73,9 +73,10 @@ public:
     void setYRange(float a, float b);
 
     // --- shots ---
-    // The whole waveform of the shot in progress so far; only samples beyond those
-    // already held are taken, held ones are never rewritten.
-    void appendSamples(const GLWaveform& waveform);
+    // Samples of the shot in progress from its sample `from` on (the whole waveform so far
+    // when 0); only samples beyond those already held are taken, held ones are never
+    // rewritten, and samples after a gap are dropped.
+    void appendSamples(const GLWaveform& samples, qsizetype from = 0);
     // Keeps the current waveform as an earlier shot (within the overwrite maximum) and
     // begins a new, empty one.
     void startNewShot();

@@ -106,8 +106,12 @@ public:
     // The configuration hand-off of one channel (see the class comment).
     void applyChannelConfig(int ch, const ChannelConfig& config);
     double valueFactor(int ch) const;
-    // The whole waveform of the shot in progress so far; repaints.
-    void appendSamples(int ch, const GLWaveform& samples);
+    // Samples of the shot in progress from its sample `from` on (see
+    // GLPlotData::appendSamples); repaints.
+    void appendSamples(int ch, const GLWaveform& samples, qsizetype from = 0);
+    // How many samples of the shot in progress the channel holds, so that a refresh hands
+    // over only the new ones; -1 when it takes none (no such channel, or switched off).
+    qsizetype shotSampleCount(int ch) const;
 
     // Data viewer statistics of a channel.
     void setAverageSmoothing(int ch, int level);

@@ -156,12 +156,20 @@ double GLPlotView::valueFactor(int ch) const
     return c ? c->valueFactor() : 0.0;
 }
 
-void GLPlotView::appendSamples(int ch, const GLWaveform& samples)
+void GLPlotView::appendSamples(int ch, const GLWaveform& samples, qsizetype from)
 {
     if (GLPlotData* c = channel(ch)) {
-        c->appendSamples(samples);
+        c->appendSamples(samples, from);
         m_plotArea->update();
     }
+}
+
+qsizetype GLPlotView::shotSampleCount(int ch) const
+{
+    const GLPlotData* c = channel(ch);
+    if (!c || !c->isEnabled())
+        return -1;
+    return c->history().isEmpty() ? 0 : c->history().first().size();
 }
 
 void GLPlotView::setAverageSmoothing(int ch, int level)

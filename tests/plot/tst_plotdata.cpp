@@ -58,6 +58,9 @@ private Q_SLOTS:
         QCOMPARE(channel.history().first(), (GLWaveform{1, 2, 3}));
         channel.appendSamples({9, 9, 9, 4, 5});
         QCOMPARE(channel.history().first(), (GLWaveform{1, 2, 3, 4, 5}));
+        channel.appendSamples({9, 6, 7}, 4); // from sample 4 on: 6 and 7 are new
+        channel.appendSamples({8}, 8);       // after a gap: nothing to draw it with
+        QCOMPARE(channel.history().first(), (GLWaveform{1, 2, 3, 4, 5, 6, 7}));
         channel.setEnabled(false);
         channel.startNewShot();
         channel.appendSamples({1, 2});
