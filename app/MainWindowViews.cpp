@@ -36,10 +36,13 @@ void MainWindow::createRecorder()
     // The buffers travel to the worker thread by pointer through queued signals.
     qRegisterMetaType<ShotData*>("ShotData*");
     m_rawDataSaveWorker = std::make_unique<RawDataSaveWorker>(m_fileController);
-    connect(this, &MainWindow::beginRawDataSaving, m_rawDataSaveWorker.get(),
-            &RawDataSaveWorker::createNewRawDataFile, Qt::QueuedConnection);
-    connect(this, &MainWindow::saveRawData, m_rawDataSaveWorker.get(),
-            &RawDataSaveWorker::saveRawDataIncremental, Qt::QueuedConnection);
+    // Handled here, on the thread that fills the buffers, so the worker is told which shot
+    // and verdict each request is about before the buffer can move on to a later shot.
+    RawDataSaveWorker* worker = m_rawDataSaveWorker.get();
+    connect(this, &MainWindow::beginRawDataSaving, this,
+            [worker](ShotData* shot) { worker->requestNewRawDataFile(shot); });
+    connect(this, &MainWindow::saveRawData, this,
+            [worker](ShotData* shot, bool final) { worker->requestRawDataSave(shot, final); });
     connect(this, &MainWindow::shotLogRequested, m_fileController, &FileController::writeShotLog);
     connect(m_adminWindow, &AdminWindow::saveDataTypesChanged, m_fileController,
             [this](bool log, bool alarmWave, bool allWave) {

@@ -122,7 +122,7 @@ bool FileController::saveAllWave() const
 
 // --- raw waveform files -------------------------------------------------------------
 
-bool FileController::createNewRawDataFile(ShotData* shot)
+bool FileController::createNewRawDataFile(ShotData* shot, quint64 sequence)
 {
     if (!shot)
         return false;
@@ -148,11 +148,16 @@ bool FileController::createNewRawDataFile(ShotData* shot)
     QDir().mkpath(dayFolder);
 
     const RawFileFormat::Header header = RawFileFormat::snapshot(*shot);
+    // Checked after the snapshot, which a later shot's start may overtake.
+    if (shot->sequence() != sequence) {
+        qWarning("createNewRawDataFile() failed: the buffer holds a later shot already.");
+        return false;
+    }
     const QString stem = rawFileStem(s.settingsName, header.shotNumber, now);
     auto file = std::make_unique<RawShotFile>(dayFolder + QStringLiteral("/all_") + stem,
                                               dayFolder + QStringLiteral("/alm_") + stem);
     const bool created =
-        file->create(RawFileFormat::header(header), int(header.channels.size()), shot->sequence());
+        file->create(RawFileFormat::header(header), int(header.channels.size()), sequence);
     m_rawFiles[shot] = std::move(file);
     return created;
 }
@@ -166,7 +171,7 @@ QString FileController::rawFileStem(const QString& settingsName, qint32 shotNumb
            now.toString(QStringLiteral("yyMMddhhmmss")) + QStringLiteral("p.csv");
 }
 
-bool FileController::saveRawDataIncremental(ShotData* shot, bool final)
+bool FileController::saveRawDataIncremental(ShotData* shot)
 {
     QMutexLocker lock(&m_rawLock);
     RawShotFile* file = rawFile(shot);
@@ -174,13 +179,22 @@ bool FileController::saveRawDataIncremental(ShotData* shot, bool final)
         qDebug() << "saveRawDataIncremental(): no open file for this shot buffer.";
         return false;
     }
-    const bool appended = file->appendRows(*shot);
-    if (!final)
-        return appended;
-    if (file->state() != RawShotFile::Open)
+    return file->appendRows(*shot);
+}
+
+bool FileController::finishRawDataFile(ShotData* shot, quint64 sequence, bool ng)
+{
+    QMutexLocker lock(&m_rawLock);
+    RawShotFile* file = rawFile(shot);
+    if (!file || file->shotSequence() != sequence) {
+        qDebug() << "finishRawDataFile(): no file for this shot.";
         return false;
+    }
+    // Rows the buffer has lost to a later shot stay missing, but those written are this
+    // shot's and still get the alarm copy its verdict asks for.
+    const bool appended = file->appendRows(*shot);
     const Settings s = settings();
-    const bool finished = file->finish(shot->isNG(), s.saveAlarmWave, s.saveAllWave);
+    const bool finished = file->finish(ng, s.saveAlarmWave, s.saveAllWave);
     return appended && finished;
 }
 

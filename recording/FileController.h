@@ -64,9 +64,14 @@ public:
     void setSaveAllWave(bool on);
     bool saveAllWave() const;
 
-    // Raw waveform files, called on the recording worker's thread.
-    bool createNewRawDataFile(ShotData* shot);
-    bool saveRawDataIncremental(ShotData* shot, bool final);
+    // Raw waveform files, called on the recording worker's thread. The sequence and the
+    // verdict are the shot's as the buffer's own thread saw them at the shot's start and
+    // end: a recorder that falls behind may get to them after the buffer has begun a
+    // later shot. A file is made only while the buffer still holds its shot.
+    bool createNewRawDataFile(ShotData* shot, quint64 sequence);
+    bool saveRawDataIncremental(ShotData* shot);
+    // The final append, then the alarm copy and the removal the save flags ask for.
+    bool finishRawDataFile(ShotData* shot, quint64 sequence, bool ng);
     // The files of the latest shot created in this buffer (empty when none).
     QString allWavePath(const ShotData* shot) const;
     QString alarmPath(const ShotData* shot) const;

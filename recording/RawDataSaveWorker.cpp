@@ -24,13 +24,40 @@ RawDataSaveWorker::~RawDataSaveWorker()
     delete m_thread;
 }
 
-void RawDataSaveWorker::createNewRawDataFile(ShotData* shot)
+void RawDataSaveWorker::requestNewRawDataFile(ShotData* shot)
 {
-    qDebug() << "RawDataSaveWorker createNewRawDataFile() threadid=" << QThread::currentThreadId();
-    Q_EMIT rawDataFileCreated(shot, m_controller->createNewRawDataFile(shot));
+    const quint64 sequence = shot->sequence();
+    QMetaObject::invokeMethod(
+        this, [this, shot, sequence] { createNewRawDataFile(shot, sequence); },
+        Qt::QueuedConnection);
 }
 
-void RawDataSaveWorker::saveRawDataIncremental(ShotData* shot, bool final)
+void RawDataSaveWorker::requestRawDataSave(ShotData* shot, bool final)
 {
-    Q_EMIT rawDataSaved(shot, final, m_controller->saveRawDataIncremental(shot, final));
+    if (!final) {
+        QMetaObject::invokeMethod(
+            this, [this, shot] { saveRawDataIncremental(shot); }, Qt::QueuedConnection);
+        return;
+    }
+    const quint64 sequence = shot->sequence();
+    const bool ng = shot->isNG();
+    QMetaObject::invokeMethod(
+        this, [this, shot, sequence, ng] { finishRawDataFile(shot, sequence, ng); },
+        Qt::QueuedConnection);
+}
+
+void RawDataSaveWorker::createNewRawDataFile(ShotData* shot, quint64 sequence)
+{
+    qDebug() << "RawDataSaveWorker createNewRawDataFile() threadid=" << QThread::currentThreadId();
+    Q_EMIT rawDataFileCreated(shot, m_controller->createNewRawDataFile(shot, sequence));
+}
+
+void RawDataSaveWorker::saveRawDataIncremental(ShotData* shot)
+{
+    Q_EMIT rawDataSaved(shot, false, m_controller->saveRawDataIncremental(shot));
+}
+
+void RawDataSaveWorker::finishRawDataFile(ShotData* shot, quint64 sequence, bool ng)
+{
+    Q_EMIT rawDataSaved(shot, true, m_controller->finishRawDataFile(shot, sequence, ng));
 }

@@ -8,9 +8,9 @@ class FileController;
 class QThread;
 
 // Writes raw waveform files on a thread of its own, so that file access never delays
-// packet handling. The main window's queued signals arrive here in the order they were
-// sent: a shot's creation before its appends, its appends before the next shot's
-// creation in the same buffer.
+// packet handling. The requests are queued to that thread in the order they are made:
+// a shot's creation before its appends, its appends before the next shot's creation in
+// the same buffer.
 class RawDataSaveWorker : public QObject
 {
     Q_OBJECT
@@ -24,9 +24,11 @@ public:
 
     FileController* fileController() const { return m_controller; }
 
-public Q_SLOTS:
-    void createNewRawDataFile(ShotData* shot);
-    void saveRawDataIncremental(ShotData* shot, bool final);
+    // Called on the thread that fills the buffers, right when the shot begins, gets new
+    // samples or ends: what identifies the shot and its verdict is taken there and then,
+    // since the worker may get to the request after the buffer has begun a later shot.
+    void requestNewRawDataFile(ShotData* shot);
+    void requestRawDataSave(ShotData* shot, bool final);
 
 Q_SIGNALS:
     // Emitted on the worker's thread after each operation, with its outcome.
@@ -34,6 +36,10 @@ Q_SIGNALS:
     void rawDataSaved(ShotData* shot, bool final, bool ok);
 
 private:
+    void createNewRawDataFile(ShotData* shot, quint64 sequence);
+    void saveRawDataIncremental(ShotData* shot);
+    void finishRawDataFile(ShotData* shot, quint64 sequence, bool ng);
+
     FileController* m_controller;
     QThread* m_thread;
 };

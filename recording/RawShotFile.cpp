@@ -117,7 +117,9 @@ bool RawShotFile::takeNewRows(const ShotData& shot, QList<QList<float>>& columns
             return false;
         enabled.append(channel->enabled());
     }
-    return true;
+    // A recorder that fell behind may copy while the buffer is cleared and refilled with
+    // the next shot: the copy is this shot's only if no other shot has begun meanwhile.
+    return shot.sequence() == m_shotSequence;
 }
 
 bool RawShotFile::writeRows(quint8 interval, qsizetype rowCount, const QList<QList<float>>& columns,
@@ -132,7 +134,8 @@ bool RawShotFile::writeRows(quint8 interval, qsizetype rowCount, const QList<QLi
 
 bool RawShotFile::finish(bool ng, bool saveAlarmWave, bool saveAllWave)
 {
-    if (m_state != Open)
+    // An abandoned file still holds this shot's first rows, and an NG shot its alarm copy.
+    if (m_state != Open && m_state != Abandoned)
         return false;
     m_state = Finished;
     const bool alarmWanted = saveAlarmWave && ng;

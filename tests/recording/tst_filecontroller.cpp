@@ -57,12 +57,17 @@ struct Recording
 
     QString data(const QString& sub = {}) const { return dir.path() + '/' + sub; }
     QString allWave() const { return files.allWavePath(&shot); }
-    bool append(bool final = false) { return files.saveRawDataIncremental(&shot, final); }
+    bool append(bool final = false)
+    {
+        return final ? files.finishRawDataFile(&shot, shot.sequence(), shot.isNG())
+                     : files.saveRawDataIncremental(&shot);
+    }
     QStringList dayFiles() const { return QDir(data("2012-05-10")).entryList(QDir::Files); }
 
     bool startShot(qint32 number = 123)
     {
-        return feeder.start(number, ShotTime, 35210) && files.createNewRawDataFile(&shot);
+        return feeder.start(number, ShotTime, 35210) &&
+               files.createNewRawDataFile(&shot, shot.sequence());
     }
 
     bool judge(bool ng)

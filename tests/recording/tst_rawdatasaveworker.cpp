@@ -4,6 +4,7 @@
 #include "ShotFeeder.h"
 #include "TestMain.h"
 
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -39,17 +40,29 @@ struct Recorder
     void begin(ShotData* shot)
     {
         ++sent;
-        QMetaObject::invokeMethod(worker.get(), "createNewRawDataFile", Qt::QueuedConnection,
-                                  Q_ARG(ShotData*, shot));
+        worker->requestNewRawDataFile(shot);
     }
 
     void save(ShotData* shot, bool final)
     {
         ++sent;
-        QMetaObject::invokeMethod(worker.get(), "saveRawDataIncremental", Qt::QueuedConnection,
-                                  Q_ARG(ShotData*, shot), Q_ARG(bool, final));
+        worker->requestRawDataSave(shot, final);
+    }
+
+    // A slow or network disk: the worker's thread is busy until released.
+    void holdBack(QSemaphore& release)
+    {
+        QMetaObject::invokeMethod(
+            worker.get(), [&release] { release.acquire(); }, Qt::QueuedConnection);
     }
 };
+
+QString fileOf(const QTemporaryDir& dir, const char* kind, int shot)
+{
+    return readAll(dir.path() + QStringLiteral("/2012-05-10/%1_RACE_%2_120510134512p.csv")
+                                    .arg(QLatin1String(kind))
+                                    .arg(shot, 6, 10, QLatin1Char('0')));
+}
 
 QString rowsOf(const QString& fileText)
 {
@@ -111,6 +124,43 @@ private Q_SLOTS:
             const bool ng = k % 3 != 0 && k % 2 == 1;
             QCOMPARE(readAll(folder + QStringLiteral("alm_") + name),
                      ng ? all : QStringLiteral("<missing>"));
+        }
+    }
+
+    // The recorder is held up for more than a shot: shot 3 begins in buffer A before any
+    // more of shot 1 is written. Shot 1 keeps the rows written before and, being NG, its
+    // alarm copy; no row of shot 3 lands in its file.
+    void keepsEachShotWhenTheRecorderFallsBehind()
+    {
+        Recorder recorder;
+        QSignalSpy saved(recorder.worker.get(), &RawDataSaveWorker::rawDataSaved);
+        std::array<Buffer, 2> buffers;
+        QSemaphore release;
+        QList<ChannelResult> results(4);
+        for (int k = 1; k <= 3; ++k) {
+            Buffer& buffer = buffers[size_t((k + 1) % 2)];
+            QVERIFY(buffer.feeder.start(k, ShotTime.addSecs(k), 1000));
+            recorder.begin(&buffer.shot);
+            QVERIFY(addRows(buffer.feeder, 0, 20));
+            recorder.save(&buffer.shot, false);
+            if (k == 1) {
+                QVERIFY(saved.wait(5000));
+                recorder.holdBack(release);
+            }
+            QVERIFY(addRows(buffer.feeder, 20, 20));
+            recorder.save(&buffer.shot, false);
+            results[0].flags = k % 2; // shots 1 and 3 are NG
+            QVERIFY(buffer.feeder.result(k, ShotTime.addSecs(k), 1000, results));
+            recorder.save(&buffer.shot, true);
+        }
+        release.release();
+        QTRY_COMPARE_WITH_TIMEOUT(saved.count(), 9, 10000);
+
+        for (int k = 1; k <= 3; ++k) {
+            const QString all = fileOf(recorder.dir, "all", k);
+            QVERIFY2(all.contains(QStringLiteral("\nShot:%1\n").arg(k)), qPrintable(all));
+            QCOMPARE(rowsOf(all), rows(0, k == 1 ? 20 : 40));
+            QCOMPARE(fileOf(recorder.dir, "alm", k), k % 2 ? all : QStringLiteral("<missing>"));
         }
     }
 
