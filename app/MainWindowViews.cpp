@@ -260,9 +260,8 @@ void MainWindow::on_actionOpenReferenceFile_triggered()
 
 void MainWindow::loadReferenceFile()
 {
-    const QString path =
-        UserPrompt::getOpenFileName(this, tr("Open Reference Wave Data File"),
-                                    AppSettings().dataPath(), tr("CVO Data File(*.csv)"));
+    const QString path = UserPrompt::getOpenFileName(this, tr("Open Reference Wave Data File"),
+                                                     m_dataFolder, tr("CVO Data File(*.csv)"));
     if (path.isEmpty())
         return;
     qDebug() << "Ref file:" << path;

@@ -10,6 +10,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMutexLocker>
 #include <QTextStream>
 
@@ -120,6 +121,14 @@ bool FileController::saveAllWave() const
     return settings().saveAllWave;
 }
 
+// The day or month folder is made inside the data folder, never the data folder itself:
+// one that has gone (an unmounted drive) must fail the write, not be made anew on the
+// local disk, where the next start would record without a word.
+bool FileController::makeSubfolder(const QString& dataFolder, const QString& name)
+{
+    return QFileInfo(dataFolder).isDir() && QDir(dataFolder).mkpath(name);
+}
+
 // --- raw waveform files -------------------------------------------------------------
 
 bool FileController::createNewRawDataFile(ShotData* shot, quint64 sequence)
@@ -143,9 +152,12 @@ bool FileController::createNewRawDataFile(ShotData* shot, quint64 sequence)
         qDebug("Changed->%s %02d:%02d", qPrintable(day.toString(QStringLiteral("yyyy-MM-dd"))),
                s.rotationHour, s.rotationMinute);
     }
-    const QString dayFolder =
-        s.dataFolder + QLatin1Char('/') + day.toString(QStringLiteral("yyyy-MM-dd"));
-    QDir().mkpath(dayFolder);
+    const QString dayName = day.toString(QStringLiteral("yyyy-MM-dd"));
+    const QString dayFolder = s.dataFolder + QLatin1Char('/') + dayName;
+    if (!makeSubfolder(s.dataFolder, dayName)) {
+        qWarning() << "createNewRawDataFile() failed: cannot make" << dayFolder;
+        return false;
+    }
 
     const RawFileFormat::Header header = RawFileFormat::snapshot(*shot);
     // Checked after the snapshot, which a later shot's start may overtake.
@@ -251,9 +263,10 @@ QString FileController::fileName(bool& isNew, LogKind kind)
         qDebug() << "Changed"
                  << QDateTime(day, now.time()).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     }
-    const QString folder =
-        s.dataFolder + QLatin1Char('/') + day.toString(QStringLiteral("yyyy-MM"));
-    QDir().mkpath(folder);
+    const QString monthName = day.toString(QStringLiteral("yyyy-MM"));
+    const QString folder = s.dataFolder + QLatin1Char('/') + monthName;
+    if (!makeSubfolder(s.dataFolder, monthName))
+        return QString();
     const QString stamp = day.toString(QStringLiteral("yyMMdd"));
     const QString path = kind == ShotLog
                              ? folder + QStringLiteral("/log_") +

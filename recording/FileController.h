@@ -104,6 +104,7 @@ private:
     static QString rawFileStem(const QString& settingsName, qint32 shotNumber,
                                const QDateTime& now);
     QDate adjustedDate(const QDateTime& now, const Settings& s) const;
+    static bool makeSubfolder(const QString& dataFolder, const QString& name);
     bool appendText(const QString& path, const QString& text);
     RawShotFile* rawFile(const ShotData* shot) const;
 

@@ -13,6 +13,8 @@
 #include "UserPrompt.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -272,6 +274,26 @@ private Q_SLOTS:
         QVERIFY(unit.comeBack());
         QTest::qWait(QuietMs);
         QCOMPARE(unit.connections(), 1);
+    }
+
+    // The configured folder is missing (an unmounted drive): the fallback is used for the
+    // disk check and the reference dialog, and the configured one is never made.
+    void usesOnlyTheDataFolderInUse()
+    {
+        const QString configured = QDir::homePath() + QStringLiteral("/mnt/drive");
+        AppSettings().setValue(SettingKey::DataPath, configured);
+        MainWindow window(QStringList{"cvo-manager", "-n"});
+        QVERIFY(window.dataFolder() != configured);
+        QString opened;
+        UserPrompt::setFileHandler([&opened](const UserPrompt::FileRequest& request) {
+            opened = request.directory;
+            return QString();
+        });
+        window.checkDiskSpace();
+        window.findChild<QAction*>("actionOpenReferenceFile")->trigger();
+        UserPrompt::setFileHandler({});
+        QCOMPARE(opened, window.dataFolder());
+        QVERIFY(!QFileInfo::exists(QDir::homePath() + QStringLiteral("/mnt")));
     }
 
 private:

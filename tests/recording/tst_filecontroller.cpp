@@ -237,14 +237,25 @@ private Q_SLOTS:
         QCOMPARE(readAll(r.allWave()), Header + rows(0, 4));
     }
 
+    void recordsNothingWithoutADataFolder_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("none") << QString(); // never the file system's root
+        // An unmounted drive: its mount point is not made on the local disk.
+        QTest::newRow("gone") << QStringLiteral("gone/drive");
+    }
+
     void recordsNothingWithoutADataFolder()
     {
         Recording r;
-        r.files.setDataFolder(QString()); // never the file system's root
+        QFETCH(QString, folder);
+        const QString path = folder.isEmpty() ? folder : r.data(folder);
+        r.files.setDataFolder(path);
         QVERIFY(!r.startShot());
         QVERIFY(!r.append(true));
         QVERIFY(!r.files.writeShotLog(&r.shot));
         QVERIFY(!r.files.writeLogHeader(4, FileController::ManagerStarted));
+        QVERIFY(path.isEmpty() || !QFileInfo::exists(r.data(QStringLiteral("gone"))));
     }
 
 #ifdef Q_OS_LINUX
