@@ -43,6 +43,8 @@ void MainWindow::createRecorder()
             [worker](ShotData* shot) { worker->requestNewRawDataFile(shot); });
     connect(this, &MainWindow::saveRawData, this,
             [worker](ShotData* shot, bool final) { worker->requestRawDataSave(shot, final); });
+    connect(worker, &RawDataSaveWorker::recordingStatusChanged, this,
+            &MainWindow::showRecordingStatus, Qt::QueuedConnection);
     connect(this, &MainWindow::shotLogRequested, m_fileController, &FileController::writeShotLog);
     connect(m_adminWindow, &AdminWindow::saveDataTypesChanged, m_fileController,
             [this](bool log, bool alarmWave, bool allWave) {
@@ -50,6 +52,14 @@ void MainWindow::createRecorder()
                 m_fileController->setSaveAlarmWave(alarmWave);
                 m_fileController->setSaveAllWave(allWave);
             });
+}
+
+// No message box: a failing disk would raise one per shot.
+void MainWindow::showRecordingStatus(bool ok, const QString& reason)
+{
+    m_recordingStatusLabel->setStyleSheet(ok ? QString()
+                                             : QStringLiteral("background-color: red;"));
+    m_recordingStatusLabel->setToolTip(ok ? tr("Recording") : reason);
 }
 
 void MainWindow::createMachineLink()

@@ -14,6 +14,8 @@
 #include <QMutexLocker>
 #include <QTextStream>
 
+#include <utility>
+
 FileController::FileController(QObject* parent) : QObject(parent) {}
 
 FileController::~FileController() = default;
@@ -141,8 +143,7 @@ bool FileController::createNewRawDataFile(ShotData* shot, quint64 sequence)
     const Settings s = settings();
     if (s.dataFolder.isEmpty()) {
         // Without a folder the day folder would land at the file system's root.
-        qWarning("createNewRawDataFile() failed: no data folder.");
-        return false;
+        return fail(tr("No data folder to record into."));
     }
     const QDateTime now = s.clock ? s.clock() : QDateTime::currentDateTime();
     qDebug("Now    ->%s %02d:%02d", qPrintable(now.toString(QStringLiteral("yyyy-MM-dd"))),
@@ -155,21 +156,21 @@ bool FileController::createNewRawDataFile(ShotData* shot, quint64 sequence)
     const QString dayName = day.toString(QStringLiteral("yyyy-MM-dd"));
     const QString dayFolder = s.dataFolder + QLatin1Char('/') + dayName;
     if (!makeSubfolder(s.dataFolder, dayName)) {
-        qWarning() << "createNewRawDataFile() failed: cannot make" << dayFolder;
-        return false;
+        return fail(tr("Cannot make the folder %1.").arg(dayFolder));
     }
 
     const RawFileFormat::Header header = RawFileFormat::snapshot(*shot);
     // Checked after the snapshot, which a later shot's start may overtake.
     if (shot->sequence() != sequence) {
-        qWarning("createNewRawDataFile() failed: the buffer holds a later shot already.");
-        return false;
+        return fail(tr("Shot lost: the recorder fell behind."));
     }
     const QString stem = rawFileStem(s.settingsName, header.shotNumber, now);
     auto file = std::make_unique<RawShotFile>(dayFolder + QStringLiteral("/all_") + stem,
                                               dayFolder + QStringLiteral("/alm_") + stem);
     const bool created =
         file->create(RawFileFormat::header(header), int(header.channels.size()), sequence);
+    if (!created)
+        fail(file->errorString());
     m_rawFiles[shot] = std::move(file);
     return created;
 }
@@ -188,10 +189,10 @@ bool FileController::saveRawDataIncremental(ShotData* shot)
     QMutexLocker lock(&m_rawLock);
     RawShotFile* file = rawFile(shot);
     if (!file || file->state() != RawShotFile::Open) {
-        qDebug() << "saveRawDataIncremental(): no open file for this shot buffer.";
+        // Its creation failed or its rows were lost, which was told then.
         return false;
     }
-    return file->appendRows(*shot);
+    return file->appendRows(*shot) || fail(file->errorString());
 }
 
 bool FileController::finishRawDataFile(ShotData* shot, quint64 sequence, bool ng)
@@ -199,15 +200,29 @@ bool FileController::finishRawDataFile(ShotData* shot, quint64 sequence, bool ng
     QMutexLocker lock(&m_rawLock);
     RawShotFile* file = rawFile(shot);
     if (!file || file->shotSequence() != sequence) {
-        qDebug() << "finishRawDataFile(): no file for this shot.";
-        return false;
+        return false; // as above
     }
     // Rows the buffer has lost to a later shot stay missing, but those written are this
     // shot's and still get the alarm copy its verdict asks for.
     const bool appended = file->appendRows(*shot);
     const Settings s = settings();
     const bool finished = file->finish(ng, s.saveAlarmWave, s.saveAllWave);
-    return appended && finished;
+    return (appended && finished) || fail(file->errorString());
+}
+
+bool FileController::fail(const QString& reason)
+{
+    const QString text = reason.isEmpty() ? tr("Cannot record the shot.") : reason;
+    qWarning().noquote() << text;
+    QMutexLocker lock(&m_errorLock);
+    m_lastError = text;
+    return false;
+}
+
+QString FileController::takeLastError()
+{
+    QMutexLocker lock(&m_errorLock);
+    return std::exchange(m_lastError, QString());
 }
 
 RawShotFile* FileController::rawFile(const ShotData* shot) const

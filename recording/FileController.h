@@ -72,6 +72,9 @@ public:
     bool saveRawDataIncremental(ShotData* shot);
     // The final append, then the alarm copy and the removal the save flags ask for.
     bool finishRawDataFile(ShotData* shot, quint64 sequence, bool ng);
+    // Why the latest failed call failed, for the operator, and forgets it. Empty when no
+    // call failed since, or when the cause was told before (the shot's file was never made).
+    QString takeLastError();
     // The files of the latest shot created in this buffer (empty when none).
     QString allWavePath(const ShotData* shot) const;
     QString alarmPath(const ShotData* shot) const;
@@ -105,6 +108,8 @@ private:
                                const QDateTime& now);
     QDate adjustedDate(const QDateTime& now, const Settings& s) const;
     static bool makeSubfolder(const QString& dataFolder, const QString& name);
+    // Keeps the reason for lastError() and logs it; returns false.
+    bool fail(const QString& reason);
     bool appendText(const QString& path, const QString& text);
     RawShotFile* rawFile(const ShotData* shot) const;
 
@@ -113,4 +118,6 @@ private:
     // Held for a whole raw file operation, so the paths can be asked from another thread.
     mutable QMutex m_rawLock;
     std::map<const ShotData*, std::unique_ptr<RawShotFile>> m_rawFiles;
+    mutable QMutex m_errorLock;
+    QString m_lastError;
 };

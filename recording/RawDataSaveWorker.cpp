@@ -49,15 +49,30 @@ void RawDataSaveWorker::requestRawDataSave(ShotData* shot, bool final)
 void RawDataSaveWorker::createNewRawDataFile(ShotData* shot, quint64 sequence)
 {
     qDebug() << "RawDataSaveWorker createNewRawDataFile() threadid=" << QThread::currentThreadId();
-    Q_EMIT rawDataFileCreated(shot, m_controller->createNewRawDataFile(shot, sequence));
+    Q_EMIT rawDataFileCreated(shot, report(m_controller->createNewRawDataFile(shot, sequence)));
 }
 
 void RawDataSaveWorker::saveRawDataIncremental(ShotData* shot)
 {
-    Q_EMIT rawDataSaved(shot, false, m_controller->saveRawDataIncremental(shot));
+    Q_EMIT rawDataSaved(shot, false, report(m_controller->saveRawDataIncremental(shot)));
 }
 
 void RawDataSaveWorker::finishRawDataFile(ShotData* shot, quint64 sequence, bool ng)
 {
-    Q_EMIT rawDataSaved(shot, true, m_controller->finishRawDataFile(shot, sequence, ng));
+    Q_EMIT rawDataSaved(shot, true, report(m_controller->finishRawDataFile(shot, sequence, ng)));
+}
+
+bool RawDataSaveWorker::report(bool ok)
+{
+    const QString reason = m_controller->takeLastError();
+    // A failure whose cause was told before changes nothing.
+    if (!ok && reason.isEmpty())
+        return ok;
+    const QString shown = ok ? QString() : reason;
+    if (ok != m_ok || shown != m_reason) {
+        m_ok = ok;
+        m_reason = shown;
+        Q_EMIT recordingStatusChanged(ok, shown);
+    }
+    return ok;
 }

@@ -34,12 +34,19 @@ Q_SIGNALS:
     // Emitted on the worker's thread after each operation, with its outcome.
     void rawDataFileCreated(ShotData* shot, bool ok);
     void rawDataSaved(ShotData* shot, bool final, bool ok);
+    // Emitted on the worker's thread when writing starts failing, fails for another
+    // reason, or succeeds again (reason empty): for the operator's status display.
+    void recordingStatusChanged(bool ok, const QString& reason);
 
 private:
     void createNewRawDataFile(ShotData* shot, quint64 sequence);
     void saveRawDataIncremental(ShotData* shot);
     void finishRawDataFile(ShotData* shot, quint64 sequence, bool ng);
+    bool report(bool ok);
 
     FileController* m_controller;
     QThread* m_thread;
+    // The latest status reported, touched on the worker's thread only.
+    bool m_ok = true;
+    QString m_reason;
 };

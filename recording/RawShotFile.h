@@ -43,6 +43,8 @@ public:
     const QString& alarmPath() const { return m_alarmPath; }
     qsizetype rowsWritten() const { return m_rowsWritten; }
     quint64 shotSequence() const { return m_shotSequence; }
+    // Why the latest operation that returned false failed.
+    const QString& errorString() const { return m_error; }
 
 private:
     // Copies the samples of rows m_rowsWritten .. n-1 of every channel, n being the
@@ -59,4 +61,5 @@ private:
     int m_channelCount = 0;
     quint64 m_shotSequence = 0;
     qsizetype m_rowsWritten = 0;
+    QString m_error;
 };

@@ -296,6 +296,21 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(QDir::homePath() + QStringLiteral("/mnt")));
     }
 
+    // A failed write turns the indicator red with the reason, until a shot is recorded.
+    void recordingFailureShowsUntilWritingSucceeds()
+    {
+        QLabel* recording = m_window->findChild<QLabel*>("recordingStatusLabel");
+        const QString normal = recording->styleSheet();
+        QVERIFY(QDir(m_window->dataFolder()).removeRecursively());
+        for (bool folder : {false, true}) {
+            send(BUPacket::ShotStart, QByteArray(18, '\0'));
+            send(BUPacket::ShotResult, QByteArray(98, '\0'));
+            QTRY_COMPARE_WITH_TIMEOUT(recording->styleSheet() == normal, folder, TimeoutMs);
+            QCOMPARE(recording->toolTip().contains(m_window->dataFolder()), !folder);
+            QVERIFY(QDir().mkpath(m_window->dataFolder()));
+        }
+    }
+
 private:
     // Shown and pointed at the unit; started without the unit session (which needs the
     // control port too), then "CONNECT" when asked.

@@ -4,6 +4,7 @@
 #include "ShotFeeder.h"
 #include "TestMain.h"
 
+#include <QDir>
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -162,6 +163,31 @@ private Q_SLOTS:
             QCOMPARE(rowsOf(all), rows(0, k == 1 ? 20 : 40));
             QCOMPARE(fileOf(recorder.dir, "alm", k), k % 2 ? all : QStringLiteral("<missing>"));
         }
+    }
+
+    // The data folder goes away (an unmounted drive; root would ignore permissions): the
+    // failure is told once with its reason, not once per operation, until a shot is
+    // recorded again.
+    void reportsFailureUntilWritingSucceedsAgain()
+    {
+        Recorder recorder;
+        QSignalSpy status(recorder.worker.get(), &RawDataSaveWorker::recordingStatusChanged);
+        QSignalSpy saved(recorder.worker.get(), &RawDataSaveWorker::rawDataSaved);
+        Buffer buffer;
+        QVERIFY(QDir(recorder.dir.path()).removeRecursively());
+        for (int k = 1; k <= 2; ++k) {
+            QVERIFY(buffer.feeder.start(k, ShotTime, 0));
+            recorder.begin(&buffer.shot);
+            QVERIFY(addRows(buffer.feeder, 0, 20));
+            recorder.save(&buffer.shot, false);
+            recorder.save(&buffer.shot, true);
+            QTRY_COMPARE_WITH_TIMEOUT(saved.count(), 2 * k, 5000);
+            QVERIFY(QDir().mkpath(recorder.dir.path()));
+        }
+        QCOMPARE(status.count(), 2);
+        QCOMPARE(status.at(0).at(0).toBool(), false);
+        QVERIFY(status.at(0).at(1).toString().contains(recorder.dir.path()));
+        QCOMPARE(status.at(1), (QList<QVariant>{true, QString()}));
     }
 
     void writesWhatIsQueuedBeforeStopping()
