@@ -84,8 +84,8 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
     applyStyleSheets();
     m_aboutDialog = new AboutDialog(this);
     checkDataFolder();
-    m_fileController->writeMachineLogHeader(m_serialPacket);
     createRecorder();
+    m_rawDataSaveWorker->requestMachineLogHeader(m_serialPacket);
     updateModeDisplay();
 }
 

@@ -94,7 +94,7 @@ Q_SIGNALS:
     void shotStarted(ShotData* shot);
     void shotRefreshed(ShotData* shot);
     void shotEnded(ShotData* shot);
-    // A judged shot for the daily log (the file controller writes it).
+    // A judged shot for the daily log (the recording worker writes it).
     void shotLogRequested(ShotData* shot);
     // To the molding machine link: ask the machine around every recorded shot.
     void machineShotStarted();

@@ -45,7 +45,8 @@ void MainWindow::createRecorder()
             [worker](ShotData* shot, bool final) { worker->requestRawDataSave(shot, final); });
     connect(worker, &RawDataSaveWorker::recordingStatusChanged, this,
             &MainWindow::showRecordingStatus, Qt::QueuedConnection);
-    connect(this, &MainWindow::shotLogRequested, m_fileController, &FileController::writeShotLog);
+    connect(this, &MainWindow::shotLogRequested, this,
+            [worker](ShotData* shot) { worker->requestShotLog(shot); });
     connect(m_adminWindow, &AdminWindow::saveDataTypesChanged, m_fileController,
             [this](bool log, bool alarmWave, bool allWave) {
                 m_fileController->setSaveLog(log);
@@ -97,7 +98,7 @@ void MainWindow::serialReciveDebug(int* error)
     for (const MoldMachineRecord& record : m_serialPacket->records())
         qDebug() << record.id << record.name << record.reply;
     if (ShotData* shot = currentShot())
-        m_fileController->writeMachineLog(m_serialPacket, shot);
+        m_rawDataSaveWorker->requestMachineLog(m_serialPacket, shot);
 }
 
 void MainWindow::on_actionMoldMachine_triggered()
@@ -109,7 +110,7 @@ void MainWindow::on_actionMoldMachine_triggered()
     qDebug() << "m_moldMachineSettingsDialog exec =" << result;
     if (result == QDialog::Accepted) {
         m_serialPacket->loadMachineFile(path);
-        m_fileController->writeMachineLogHeader(m_serialPacket);
+        m_rawDataSaveWorker->requestMachineLogHeader(m_serialPacket);
     }
 }
 
@@ -254,8 +255,8 @@ void MainWindow::resizeChannelDetailsScrollArea(int width)
 void MainWindow::writeLogHeader(int event)
 {
     m_fileController->setSettingsName(m_systemConfig->name());
-    m_fileController->writeLogHeader(m_systemConfig->channelCount(),
-                                     FileController::LogEvent(event));
+    m_rawDataSaveWorker->requestLogHeader(m_systemConfig->channelCount(),
+                                          FileController::LogEvent(event));
 }
 
 void MainWindow::on_loadReferenceButton_clicked()

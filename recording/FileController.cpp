@@ -1,6 +1,5 @@
 #include "FileController.h"
 
-#include "MachineLogSource.h"
 #include "RawFileFormat.h"
 #include "RawShotFile.h"
 #include "RecordText.h"
@@ -270,8 +269,10 @@ QString FileController::eventText(LogEvent event)
 QString FileController::fileName(bool& isNew, LogKind kind)
 {
     const Settings s = settings();
-    if (s.dataFolder.isEmpty())
+    if (s.dataFolder.isEmpty()) {
+        fail(tr("No data folder to record into."));
         return QString();
+    }
     const QDateTime now = s.clock ? s.clock() : QDateTime::currentDateTime();
     const QDate day = adjustedDate(now, s);
     if (day != now.date()) {
@@ -280,8 +281,10 @@ QString FileController::fileName(bool& isNew, LogKind kind)
     }
     const QString monthName = day.toString(QStringLiteral("yyyy-MM"));
     const QString folder = s.dataFolder + QLatin1Char('/') + monthName;
-    if (!makeSubfolder(s.dataFolder, monthName))
+    if (!makeSubfolder(s.dataFolder, monthName)) {
+        fail(tr("Cannot make the folder %1.").arg(folder));
         return QString();
+    }
     const QString stamp = day.toString(QStringLiteral("yyMMdd"));
     const QString path = kind == ShotLog
                              ? folder + QStringLiteral("/log_") +
@@ -291,8 +294,10 @@ QString FileController::fileName(bool& isNew, LogKind kind)
     qDebug() << "File:" << path;
     isNew = !QFile::exists(path);
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
+        fail(tr("Cannot open %1: %2").arg(path, file.errorString()));
         return QString();
+    }
     return path;
 }
 
@@ -300,11 +305,13 @@ bool FileController::appendText(const QString& path, const QString& text)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
-        return false;
+        return fail(tr("Cannot open %1: %2").arg(path, file.errorString()));
     QTextStream out(&file);
     out << text;
     out.flush();
-    return out.status() == QTextStream::Ok && file.flush();
+    if (out.status() != QTextStream::Ok || !file.flush())
+        return fail(tr("Cannot write to %1: %2").arg(path, file.errorString()));
+    return true;
 }
 
 bool FileController::writeLogHeader(int channelCount, LogEvent event)
@@ -317,43 +324,36 @@ bool FileController::writeLogHeader(int channelCount, LogEvent event)
                       ShotLogFormat::header(currentDateTime(), eventText(event), channelCount));
 }
 
-bool FileController::writeShotLog(ShotData* shot)
+bool FileController::writeShotLog(const ShotLogFormat::Shot& shot)
 {
-    if (!shot)
-        return false;
     bool isNew = false;
     const QString path = fileName(isNew, ShotLog);
     if (path.isEmpty())
         return false;
-    const ShotLogFormat::Shot summary = ShotLogFormat::snapshot(*shot);
-    if (isNew && !writeLogHeader(int(summary.channels.size()), NewFileGenerated))
+    if (isNew && !writeLogHeader(int(shot.channels.size()), NewFileGenerated))
         return false;
-    return appendText(path, ShotLogFormat::line(summary));
+    return appendText(path, ShotLogFormat::line(shot));
 }
 
-bool FileController::writeMachineLogHeader(const MachineLogSource* link)
+bool FileController::writeMachineLogHeader(const QStringList& recordNames)
 {
-    if (!link)
-        return false;
     bool isNew = false;
     const QString path = fileName(isNew, MachineLog);
     if (path.isEmpty())
         return false;
     QString text = RecordText::wallClock(currentDateTime()) + QStringLiteral(" \nTime, Shot");
-    for (const QString& name : link->recordNames())
+    for (const QString& name : recordNames)
         text += QStringLiteral(", ") + name;
     return appendText(path, text + QLatin1Char('\n'));
 }
 
-bool FileController::writeMachineLog(const MachineLogSource* link, ShotData* shot)
+bool FileController::writeMachineLog(const QStringList& recordNames, const QString& line)
 {
-    if (!link || !shot)
-        return false;
     bool isNew = false;
     const QString path = fileName(isNew, MachineLog);
     if (path.isEmpty())
         return false;
-    if (isNew && !writeMachineLogHeader(link))
+    if (isNew && !writeMachineLogHeader(recordNames))
         return false;
-    return appendText(path, link->buildLogLine(QString::number(quint32(shot->shotNumber()))));
+    return appendText(path, line);
 }

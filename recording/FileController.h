@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ShotLogFormat.h"
+
 #include <QDateTime>
 #include <QMutex>
 #include <QObject>
@@ -9,14 +11,12 @@
 #include <map>
 #include <memory>
 
-class MachineLogSource;
 class RawShotFile;
 class ShotData;
 
-// Where and how shots are recorded: the raw waveform files (written by the recording
-// worker's thread) and the daily shot and molding machine logs (written by the GUI
-// thread), all under one data folder, in day or month folders that change at the
-// rotation time.
+// Where and how shots are recorded: the raw waveform files and the daily shot and
+// molding machine logs (all written by the recording worker's thread) under one data
+// folder, in day or month folders that change at the rotation time.
 //
 // The settings (folder, rotation time, settings name, save flags) may be changed by the
 // GUI thread while the worker reads them, so they sit behind a lock. Each ShotData
@@ -80,13 +80,15 @@ public:
     QString alarmPath(const ShotData* shot) const;
     qsizetype rowsWritten(const ShotData* shot) const;
 
-    // Daily logs, called on the GUI thread. fileName creates the month folder and the
-    // file, tells whether the file is new, and returns "" when it cannot be opened.
+    // Daily logs, called on the recording worker's thread from what the GUI thread took
+    // at the shot's end. fileName creates the month folder and the file, tells whether
+    // the file is new, and returns "" when it cannot be opened.
     QString fileName(bool& isNew, LogKind kind);
     bool writeLogHeader(int channelCount, LogEvent event);
-    bool writeShotLog(ShotData* shot);
-    bool writeMachineLogHeader(const MachineLogSource* link);
-    bool writeMachineLog(const MachineLogSource* link, ShotData* shot);
+    bool writeShotLog(const ShotLogFormat::Shot& shot);
+    // The header names the molding machine's records; a new file gets it first.
+    bool writeMachineLogHeader(const QStringList& recordNames);
+    bool writeMachineLog(const QStringList& recordNames, const QString& line);
 
     static QString eventText(LogEvent event);
 

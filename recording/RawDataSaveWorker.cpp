@@ -1,6 +1,6 @@
 #include "RawDataSaveWorker.h"
 
-#include "FileController.h"
+#include "MachineLogSource.h"
 
 #include <QDebug>
 #include <QThread>
@@ -44,6 +44,38 @@ void RawDataSaveWorker::requestRawDataSave(ShotData* shot, bool final)
     QMetaObject::invokeMethod(
         this, [this, shot, sequence, ng] { finishRawDataFile(shot, sequence, ng); },
         Qt::QueuedConnection);
+}
+
+template <typename Write> void RawDataSaveWorker::queueLog(Write write)
+{
+    QMetaObject::invokeMethod(
+        this, [this, write] { report(write(*m_controller)); }, Qt::QueuedConnection);
+}
+
+void RawDataSaveWorker::requestLogHeader(int channelCount, FileController::LogEvent event)
+{
+    queueLog([channelCount, event](FileController& files) {
+        return files.writeLogHeader(channelCount, event);
+    });
+}
+
+void RawDataSaveWorker::requestShotLog(const ShotData* shot)
+{
+    const ShotLogFormat::Shot summary = ShotLogFormat::snapshot(*shot);
+    queueLog([summary](FileController& files) { return files.writeShotLog(summary); });
+}
+
+void RawDataSaveWorker::requestMachineLogHeader(const MachineLogSource* link)
+{
+    const QStringList names = link->recordNames();
+    queueLog([names](FileController& files) { return files.writeMachineLogHeader(names); });
+}
+
+void RawDataSaveWorker::requestMachineLog(const MachineLogSource* link, const ShotData* shot)
+{
+    const QStringList names = link->recordNames();
+    const QString line = link->buildLogLine(QString::number(quint32(shot->shotNumber())));
+    queueLog([names, line](FileController& files) { return files.writeMachineLog(names, line); });
 }
 
 void RawDataSaveWorker::createNewRawDataFile(ShotData* shot, quint64 sequence)

@@ -1,16 +1,17 @@
 #pragma once
 
+#include "FileController.h"
 #include "ShotData.h"
 
 #include <QObject>
 
-class FileController;
+class MachineLogSource;
 class QThread;
 
-// Writes raw waveform files on a thread of its own, so that file access never delays
-// packet handling. The requests are queued to that thread in the order they are made:
-// a shot's creation before its appends, its appends before the next shot's creation in
-// the same buffer.
+// Writes raw waveform files and the daily logs on a thread of its own, so that file
+// access never delays packet handling. The requests are queued to that thread in the
+// order they are made: a shot's creation before its appends, its appends before its log
+// lines and the next shot's creation in the same buffer.
 class RawDataSaveWorker : public QObject
 {
     Q_OBJECT
@@ -29,6 +30,11 @@ public:
     // since the worker may get to the request after the buffer has begun a later shot.
     void requestNewRawDataFile(ShotData* shot);
     void requestRawDataSave(ShotData* shot, bool final);
+    void requestLogHeader(int channelCount, FileController::LogEvent event);
+    void requestShotLog(const ShotData* shot);
+    // The machine link's record names and latest replies are read on the calling thread.
+    void requestMachineLogHeader(const MachineLogSource* link);
+    void requestMachineLog(const MachineLogSource* link, const ShotData* shot);
 
 Q_SIGNALS:
     // Emitted on the worker's thread after each operation, with its outcome.
@@ -42,6 +48,8 @@ private:
     void createNewRawDataFile(ShotData* shot, quint64 sequence);
     void saveRawDataIncremental(ShotData* shot);
     void finishRawDataFile(ShotData* shot, quint64 sequence, bool ng);
+    // Runs a log write on the worker's thread and tells its outcome.
+    template <typename Write> void queueLog(Write write);
     bool report(bool ok);
 
     FileController* m_controller;

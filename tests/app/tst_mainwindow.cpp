@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -301,6 +302,11 @@ private Q_SLOTS:
     {
         QLabel* recording = m_window->findChild<QLabel*>("recordingStatusLabel");
         const QString normal = recording->styleSheet();
+        // The machine log header of the start is written first.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            QDirIterator(m_window->dataFolder(), QDir::Files, QDirIterator::Subdirectories)
+                .hasNext(),
+            TimeoutMs);
         QVERIFY(QDir(m_window->dataFolder()).removeRecursively());
         for (bool folder : {false, true}) {
             send(BUPacket::ShotStart, QByteArray(18, '\0'));

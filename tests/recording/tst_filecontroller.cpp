@@ -1,6 +1,5 @@
 #include "FileController.h"
 #include "FirmwareInfo.h"
-#include "MachineLogSource.h"
 #include "ReferenceFileReader.h"
 #include "ShotFeeder.h"
 #include "TestMain.h"
@@ -18,16 +17,6 @@
 using namespace Fixture;
 
 namespace {
-
-class FakeMachineLink : public MachineLogSource
-{
-public:
-    QStringList recordNames() const override { return {"Cycle time", "Cushion"}; }
-    QString buildLogLine(const QString& shot) const override
-    {
-        return "2012/05/10 13:45:20, " + shot + ", 12.5, 3.2\n";
-    }
-};
 
 const QString Name = QStringLiteral("MOLD1_000123_120510134512p.csv");
 const QString Separator = QStringLiteral("========================================\n");
@@ -253,7 +242,7 @@ private Q_SLOTS:
         r.files.setDataFolder(path);
         QVERIFY(!r.startShot());
         QVERIFY(!r.append(true));
-        QVERIFY(!r.files.writeShotLog(&r.shot));
+        QVERIFY(!r.files.writeShotLog(ShotLogFormat::snapshot(r.shot)));
         QVERIFY(!r.files.writeLogHeader(4, FileController::ManagerStarted));
         QVERIFY(path.isEmpty() || !QFileInfo::exists(r.data(QStringLiteral("gone"))));
     }
@@ -293,10 +282,10 @@ private Q_SLOTS:
         results[3].a = qint16(0x8000 | 523);
         QVERIFY(r.feeder.result(1234567, ShotTime, 35210, results));
         r.now = QDateTime(QDate(2012, 5, 10), QTime(13, 45, 25));
-        QVERIFY(r.files.writeShotLog(&r.shot));
+        QVERIFY(r.files.writeShotLog(ShotLogFormat::snapshot(r.shot)));
         QVERIFY(r.files.writeLogHeader(4, FileController::ConfigurationModified));
         QVERIFY(r.judge(false));
-        QVERIFY(r.files.writeShotLog(&r.shot));
+        QVERIFY(r.files.writeShotLog(ShotLogFormat::snapshot(r.shot)));
         const QString columns = QStringLiteral(
             "Time, Interval, Shot, Result, Error, CH1_Result, CH2_Result, CH3_Result, CH4_Result, "
             "CH1_Peak, CH2_Peak, CH3_Peak, CH4_Peak, CH1_Time at peak, CH2_Time at peak, "
@@ -317,9 +306,9 @@ private Q_SLOTS:
                                     ", 0, 0, 0, , 0, 0, 0, , 0, 0, 0, , 0, 0, 0, , 0, 0, 0, , 0, "
                                     "0, 0, , 0\n"));
 
-        FakeMachineLink link;
-        QVERIFY(r.files.writeMachineLog(&link, &r.shot));
-        QVERIFY(r.files.writeMachineLog(&link, &r.shot));
+        for (int i = 0; i < 2; ++i)
+            QVERIFY(r.files.writeMachineLog({"Cycle time", "Cushion"},
+                                            "2012/05/10 13:45:20, 123, 12.5, 3.2\n"));
         QCOMPARE(readAll(r.data(QStringLiteral("2012-05/log_120510.csv"))),
                  QStringLiteral("2012/05/10 13:45:25 \nTime, Shot, Cycle time, Cushion\n"
                                 "2012/05/10 13:45:20, 123, 12.5, 3.2\n"

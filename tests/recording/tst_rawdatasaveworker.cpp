@@ -1,5 +1,6 @@
 #include "FileController.h"
 #include "FirmwareInfo.h"
+#include "MachineLogSource.h"
 #include "RawDataSaveWorker.h"
 #include "ShotFeeder.h"
 #include "TestMain.h"
@@ -50,6 +51,15 @@ struct Recorder
         worker->requestRawDataSave(shot, final);
     }
 
+    // Waits until the worker has done everything queued so far.
+    bool drained()
+    {
+        QSemaphore done;
+        QMetaObject::invokeMethod(
+            worker.get(), [&done] { done.release(); }, Qt::QueuedConnection);
+        return done.tryAcquire(1, 10000);
+    }
+
     // A slow or network disk: the worker's thread is busy until released.
     void holdBack(QSemaphore& release)
     {
@@ -57,6 +67,28 @@ struct Recorder
             worker.get(), [&release] { release.acquire(); }, Qt::QueuedConnection);
     }
 };
+
+class FakeMachineLink : public MachineLogSource
+{
+public:
+    QStringList recordNames() const override { return {"Cycle time", "Cushion"}; }
+    QString buildLogLine(const QString& shot) const override
+    {
+        return "2012/05/10 13:45:20, " + shot + ", 12.5, 3.2\n";
+    }
+};
+
+// True when the parts appear in the text in this order.
+bool inOrder(const QString& text, const QStringList& parts)
+{
+    qsizetype at = 0;
+    for (const QString& part : parts) {
+        at = text.indexOf(part, at);
+        if (at < 0)
+            return false;
+    }
+    return true;
+}
 
 QString fileOf(const QTemporaryDir& dir, const char* kind, int shot)
 {
@@ -172,7 +204,6 @@ private Q_SLOTS:
     {
         Recorder recorder;
         QSignalSpy status(recorder.worker.get(), &RawDataSaveWorker::recordingStatusChanged);
-        QSignalSpy saved(recorder.worker.get(), &RawDataSaveWorker::rawDataSaved);
         Buffer buffer;
         QVERIFY(QDir(recorder.dir.path()).removeRecursively());
         for (int k = 1; k <= 2; ++k) {
@@ -181,13 +212,51 @@ private Q_SLOTS:
             QVERIFY(addRows(buffer.feeder, 0, 20));
             recorder.save(&buffer.shot, false);
             recorder.save(&buffer.shot, true);
-            QTRY_COMPARE_WITH_TIMEOUT(saved.count(), 2 * k, 5000);
+            recorder.worker->requestShotLog(&buffer.shot);
+            QVERIFY(recorder.drained());
             QVERIFY(QDir().mkpath(recorder.dir.path()));
         }
-        QCOMPARE(status.count(), 2);
-        QCOMPARE(status.at(0).at(0).toBool(), false);
-        QVERIFY(status.at(0).at(1).toString().contains(recorder.dir.path()));
-        QCOMPARE(status.at(1), (QList<QVariant>{true, QString()}));
+        // The raw file's and the shot log's folder could not be made.
+        QCOMPARE(status.count(), 3);
+        for (int i = 0; i < 2; ++i) {
+            QCOMPARE(status.at(i).at(0).toBool(), false);
+            QVERIFY(status.at(i).at(1).toString().contains(recorder.dir.path()));
+        }
+        QCOMPARE(status.at(2), (QList<QVariant>{true, QString()}));
+    }
+
+    // The daily logs are written on the recorder's thread, in shot order, from what each
+    // shot was when it ended: held back, the recorder gets to shot 1 after its buffer has
+    // begun shot 3.
+    void writesTheLogsOfEachShotAsItEnded()
+    {
+        Recorder recorder;
+        std::array<Buffer, 2> buffers;
+        FakeMachineLink link;
+        QSemaphore release;
+        recorder.holdBack(release);
+        recorder.worker->requestMachineLogHeader(&link);
+        recorder.worker->requestLogHeader(4, FileController::ManagerStarted);
+        QList<ChannelResult> results(4);
+        for (int k = 1; k <= 3; ++k) {
+            Buffer& buffer = buffers[size_t((k + 1) % 2)];
+            QVERIFY(buffer.feeder.start(k, ShotTime, 1000));
+            results[0].flags = k == 1; // only shot 1 is NG
+            QVERIFY(buffer.feeder.result(k, ShotTime, 1000, results));
+            recorder.worker->requestShotLog(&buffer.shot);
+            recorder.worker->requestMachineLog(&link, &buffer.shot);
+        }
+        const QString month = recorder.dir.path() + QStringLiteral("/2012-05/");
+        QVERIFY(!QDir(month).exists()); // nothing written on this thread
+        release.release();
+        QVERIFY(recorder.drained());
+        QVERIFY(inOrder(readAll(month + "log_RACE_120510p.csv"),
+                        {"CVO Manager started.\n", ", 1, NG, ", ", 2, OK, ", ", 3, OK, "}));
+        QCOMPARE(readAll(month + "log_120510.csv"),
+                 QStringLiteral("2012/05/10 13:45:12 \nTime, Shot, Cycle time, Cushion\n"
+                                "2012/05/10 13:45:20, 1, 12.5, 3.2\n"
+                                "2012/05/10 13:45:20, 2, 12.5, 3.2\n"
+                                "2012/05/10 13:45:20, 3, 12.5, 3.2\n"));
     }
 
     void writesWhatIsQueuedBeforeStopping()
