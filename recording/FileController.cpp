@@ -127,7 +127,7 @@ bool FileController::saveAllWave() const
 // local disk, where the next start would record without a word.
 bool FileController::makeSubfolder(const QString& dataFolder, const QString& name)
 {
-    return QFileInfo(dataFolder).isDir() && QDir(dataFolder).mkpath(name);
+    return QFileInfo(dataFolder + QLatin1Char('/') + name).isDir() || QDir(dataFolder).mkdir(name);
 }
 
 // --- raw waveform files -------------------------------------------------------------
