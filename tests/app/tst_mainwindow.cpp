@@ -276,29 +276,24 @@ private Q_SLOTS:
         QCOMPARE(unit.connections(), 1);
     }
 
-    // The configured folder is missing (an unmounted drive): the fallback is used for the
-    // disk check and the reference dialog, and the configured one is never made.
-    void usesOnlyTheDataFolderInUse()
+    // The configured folder is missing (an unmounted drive): the folder in use serves the
+    // disk check and the reference dialog, and the configured one is never made. A failed
+    // write turns the indicator red with its cause until a shot is recorded again.
+    void recordsOnlyIntoTheFolderInUseAndShowsFailures()
     {
-        const QString configured = QDir::homePath() + QStringLiteral("/mnt/drive");
-        AppSettings().setValue(SettingKey::DataPath, configured);
-        MainWindow window(QStringList{"cvo-manager", "-n"});
-        QVERIFY(window.dataFolder() != configured);
+        AppSettings().setValue(SettingKey::DataPath, QDir::homePath() + QStringLiteral("/mnt/x"));
+        m_window = std::make_unique<MainWindow>(QStringList{"cvo-manager", "-n"});
         QString opened;
         UserPrompt::setFileHandler([&opened](const UserPrompt::FileRequest& request) {
             opened = request.directory;
             return QString();
         });
-        window.checkDiskSpace();
-        window.findChild<QAction*>("actionOpenReferenceFile")->trigger();
+        m_window->checkDiskSpace();
+        m_window->findChild<QAction*>("actionOpenReferenceFile")->trigger();
         UserPrompt::setFileHandler({});
-        QCOMPARE(opened, window.dataFolder());
+        QCOMPARE(opened, m_window->dataFolder());
         QVERIFY(!QFileInfo::exists(QDir::homePath() + QStringLiteral("/mnt")));
-    }
 
-    // A failed write turns the indicator red with the reason, until a shot is recorded.
-    void recordingFailureShowsUntilWritingSucceeds()
-    {
         QLabel* recording = m_window->findChild<QLabel*>("recordingStatusLabel");
         const QString normal = recording->styleSheet();
         // Retried: the recorder may be writing the start's machine log header.
