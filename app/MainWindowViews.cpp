@@ -33,7 +33,7 @@ void MainWindow::createRecorder()
     m_fileController->setSaveLog(settings.saveLog());
     m_fileController->setSaveAlarmWave(settings.saveAlarmWave());
     m_fileController->setSaveAllWave(settings.saveAllWave());
-    // The buffers travel to the worker thread by pointer through queued signals.
+    // The buffers travel to the worker thread by pointer (queued calls and its signals).
     qRegisterMetaType<ShotData*>("ShotData*");
     m_rawDataSaveWorker = std::make_unique<RawDataSaveWorker>(m_fileController);
     // Handled here, on the thread that fills the buffers, so the worker is told which shot
