@@ -84,8 +84,8 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
     applyStyleSheets();
     m_aboutDialog = new AboutDialog(this);
     checkDataFolder();
-    m_fileController->writeMachineLogHeader(m_serialPacket);
     createRecorder();
+    m_rawDataSaveWorker->requestMachineLogHeader(m_serialPacket);
     updateModeDisplay();
 }
 
@@ -254,6 +254,12 @@ void MainWindow::buildStatusBar()
     m_mmcStatusLabel->setObjectName(QStringLiteral("mmcStatusLabel"));
     m_mmcStatusLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
+    // Red with the reason as its tool-tip while shots or logs cannot be written.
+    m_recordingStatusLabel = new QLabel(tr("Rec"), this);
+    m_recordingStatusLabel->setObjectName(QStringLiteral("recordingStatusLabel"));
+    m_recordingStatusLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    showRecordingStatus(true, QString());
+
     m_wdtCountLabel = new QLabel(tr("WDT:%1").arg(0), this);
     m_wdtCountLabel->setObjectName(QStringLiteral("wdtCountLabel"));
 
@@ -269,6 +275,7 @@ void MainWindow::buildStatusBar()
 
     statusBar()->addWidget(m_dataStatusLabel);
     statusBar()->addWidget(m_mmcStatusLabel);
+    statusBar()->addWidget(m_recordingStatusLabel);
     statusBar()->addWidget(m_wdtCountLabel);
     statusBar()->addWidget(m_wdtCountClearButton);
     statusBar()->addPermanentWidget(m_shotProgressBar);

@@ -94,7 +94,7 @@ Q_SIGNALS:
     void shotStarted(ShotData* shot);
     void shotRefreshed(ShotData* shot);
     void shotEnded(ShotData* shot);
-    // A judged shot for the daily log (the file controller writes it).
+    // A judged shot for the daily log (the recording worker writes it).
     void shotLogRequested(ShotData* shot);
     // To the molding machine link: ask the machine around every recorded shot.
     void machineShotStarted();
@@ -155,6 +155,7 @@ private:
     void checkDataFolder();
     void chooseDataFolder();
     void createRecorder();
+    void showRecordingStatus(bool ok, const QString& reason);
     void createMachineLink();
     void connectDetailsViews();
     void setUpPlot();
@@ -206,6 +207,7 @@ private:
 
     QLabel* m_dataStatusLabel = nullptr;
     QLabel* m_mmcStatusLabel = nullptr;
+    QLabel* m_recordingStatusLabel = nullptr;
     QLabel* m_wdtCountLabel = nullptr;
     QPushButton* m_wdtCountClearButton = nullptr;
     QProgressBar* m_shotProgressBar = nullptr;

@@ -20,7 +20,6 @@
 #include "UserPrompt.h"
 
 #include <QDebug>
-#include <QDir>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -148,9 +147,9 @@ void MainWindow::enterOfflineState()
 
 void MainWindow::checkDiskSpace()
 {
-    const QString path = AppSettings().dataPath();
-    QDir().mkpath(path);
-    const QStorageInfo storage(path);
+    // The folder actually recorded into; the configured one may be an unmounted drive,
+    // whose mount point must not be created on the local disk.
+    const QStorageInfo storage(m_dataFolder);
     if (!storage.isValid() || storage.bytesTotal() <= 0) {
         qDebug("Failed to get disk space");
         return;

@@ -33,20 +33,34 @@ void MainWindow::createRecorder()
     m_fileController->setSaveLog(settings.saveLog());
     m_fileController->setSaveAlarmWave(settings.saveAlarmWave());
     m_fileController->setSaveAllWave(settings.saveAllWave());
-    // The buffers travel to the worker thread by pointer through queued signals.
+    // The buffers travel to the worker thread by pointer (queued calls and its signals).
     qRegisterMetaType<ShotData*>("ShotData*");
     m_rawDataSaveWorker = std::make_unique<RawDataSaveWorker>(m_fileController);
-    connect(this, &MainWindow::beginRawDataSaving, m_rawDataSaveWorker.get(),
-            &RawDataSaveWorker::createNewRawDataFile, Qt::QueuedConnection);
-    connect(this, &MainWindow::saveRawData, m_rawDataSaveWorker.get(),
-            &RawDataSaveWorker::saveRawDataIncremental, Qt::QueuedConnection);
-    connect(this, &MainWindow::shotLogRequested, m_fileController, &FileController::writeShotLog);
+    // Handled here, on the thread that fills the buffers, so the worker is told which shot
+    // and verdict each request is about before the buffer can move on to a later shot.
+    RawDataSaveWorker* worker = m_rawDataSaveWorker.get();
+    connect(this, &MainWindow::beginRawDataSaving, this,
+            [worker](ShotData* shot) { worker->requestNewRawDataFile(shot); });
+    connect(this, &MainWindow::saveRawData, this,
+            [worker](ShotData* shot, bool final) { worker->requestRawDataSave(shot, final); });
+    connect(worker, &RawDataSaveWorker::recordingStatusChanged, this,
+            &MainWindow::showRecordingStatus, Qt::QueuedConnection);
+    connect(this, &MainWindow::shotLogRequested, this,
+            [worker](ShotData* shot) { worker->requestShotLog(shot); });
     connect(m_adminWindow, &AdminWindow::saveDataTypesChanged, m_fileController,
             [this](bool log, bool alarmWave, bool allWave) {
                 m_fileController->setSaveLog(log);
                 m_fileController->setSaveAlarmWave(alarmWave);
                 m_fileController->setSaveAllWave(allWave);
             });
+}
+
+// No message box: a failing disk would raise one per shot.
+void MainWindow::showRecordingStatus(bool ok, const QString& reason)
+{
+    m_recordingStatusLabel->setStyleSheet(ok ? QString()
+                                             : QStringLiteral("background-color: red;"));
+    m_recordingStatusLabel->setToolTip(ok ? tr("Recording") : reason);
 }
 
 void MainWindow::createMachineLink()
@@ -84,7 +98,7 @@ void MainWindow::serialReciveDebug(int* error)
     for (const MoldMachineRecord& record : m_serialPacket->records())
         qDebug() << record.id << record.name << record.reply;
     if (ShotData* shot = currentShot())
-        m_fileController->writeMachineLog(m_serialPacket, shot);
+        m_rawDataSaveWorker->requestMachineLog(m_serialPacket, shot);
 }
 
 void MainWindow::on_actionMoldMachine_triggered()
@@ -96,7 +110,7 @@ void MainWindow::on_actionMoldMachine_triggered()
     qDebug() << "m_moldMachineSettingsDialog exec =" << result;
     if (result == QDialog::Accepted) {
         m_serialPacket->loadMachineFile(path);
-        m_fileController->writeMachineLogHeader(m_serialPacket);
+        m_rawDataSaveWorker->requestMachineLogHeader(m_serialPacket);
     }
 }
 
@@ -246,8 +260,8 @@ void MainWindow::resizeChannelDetailsScrollArea(int width)
 void MainWindow::writeLogHeader(int event)
 {
     m_fileController->setSettingsName(m_systemConfig->name());
-    m_fileController->writeLogHeader(m_systemConfig->channelCount(),
-                                     FileController::LogEvent(event));
+    m_rawDataSaveWorker->requestLogHeader(m_systemConfig->channelCount(),
+                                          FileController::LogEvent(event));
 }
 
 void MainWindow::on_loadReferenceButton_clicked()
@@ -262,9 +276,8 @@ void MainWindow::on_actionOpenReferenceFile_triggered()
 
 void MainWindow::loadReferenceFile()
 {
-    const QString path =
-        UserPrompt::getOpenFileName(this, tr("Open Reference Wave Data File"),
-                                    AppSettings().dataPath(), tr("CVO Data File(*.csv)"));
+    const QString path = UserPrompt::getOpenFileName(this, tr("Open Reference Wave Data File"),
+                                                     m_dataFolder, tr("CVO Data File(*.csv)"));
     if (path.isEmpty())
         return;
     qDebug() << "Ref file:" << path;

@@ -172,10 +172,11 @@ LiveResult recordLiveShot(const QString& folder, const QList<QByteArray>& frames
         QObject::connect(&window, &Window::beginRawDataSaving, &worker, started,
                          Qt::QueuedConnection);
         QObject::connect(&window, &Window::saveRawData, &worker, started, Qt::QueuedConnection);
-        QObject::connect(&window, &Window::beginRawDataSaving, &worker,
-                         &RawDataSaveWorker::createNewRawDataFile, Qt::QueuedConnection);
-        QObject::connect(&window, &Window::saveRawData, &worker,
-                         &RawDataSaveWorker::saveRawDataIncremental, Qt::QueuedConnection);
+        QObject::connect(&window, &Window::beginRawDataSaving, &window,
+                         [&worker](ShotData* s) { worker.requestNewRawDataFile(s); });
+        QObject::connect(
+            &window, &Window::saveRawData, &window,
+            [&worker](ShotData* s, bool final) { worker.requestRawDataSave(s, final); });
         QObject::connect(&worker, &RawDataSaveWorker::rawDataFileCreated, &worker, done,
                          Qt::DirectConnection);
         QObject::connect(

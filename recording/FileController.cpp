@@ -1,6 +1,5 @@
 #include "FileController.h"
 
-#include "MachineLogSource.h"
 #include "RawFileFormat.h"
 #include "RawShotFile.h"
 #include "RecordText.h"
@@ -10,8 +9,11 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMutexLocker>
 #include <QTextStream>
+
+#include <utility>
 
 FileController::FileController(QObject* parent) : QObject(parent) {}
 
@@ -120,9 +122,17 @@ bool FileController::saveAllWave() const
     return settings().saveAllWave;
 }
 
+// The day or month folder is made inside the data folder, never the data folder itself:
+// one that has gone (an unmounted drive) must fail the write, not be made anew on the
+// local disk, where the next start would record without a word.
+bool FileController::makeSubfolder(const QString& dataFolder, const QString& name)
+{
+    return QFileInfo(dataFolder + QLatin1Char('/') + name).isDir() || QDir(dataFolder).mkdir(name);
+}
+
 // --- raw waveform files -------------------------------------------------------------
 
-bool FileController::createNewRawDataFile(ShotData* shot)
+bool FileController::createNewRawDataFile(ShotData* shot, quint64 sequence)
 {
     if (!shot)
         return false;
@@ -132,8 +142,7 @@ bool FileController::createNewRawDataFile(ShotData* shot)
     const Settings s = settings();
     if (s.dataFolder.isEmpty()) {
         // Without a folder the day folder would land at the file system's root.
-        qWarning("createNewRawDataFile() failed: no data folder.");
-        return false;
+        return fail(tr("No data folder to record into."));
     }
     const QDateTime now = s.clock ? s.clock() : QDateTime::currentDateTime();
     qDebug("Now    ->%s %02d:%02d", qPrintable(now.toString(QStringLiteral("yyyy-MM-dd"))),
@@ -143,16 +152,24 @@ bool FileController::createNewRawDataFile(ShotData* shot)
         qDebug("Changed->%s %02d:%02d", qPrintable(day.toString(QStringLiteral("yyyy-MM-dd"))),
                s.rotationHour, s.rotationMinute);
     }
-    const QString dayFolder =
-        s.dataFolder + QLatin1Char('/') + day.toString(QStringLiteral("yyyy-MM-dd"));
-    QDir().mkpath(dayFolder);
+    const QString dayName = day.toString(QStringLiteral("yyyy-MM-dd"));
+    const QString dayFolder = s.dataFolder + QLatin1Char('/') + dayName;
+    if (!makeSubfolder(s.dataFolder, dayName)) {
+        return fail(tr("Cannot make the folder %1.").arg(dayFolder));
+    }
 
     const RawFileFormat::Header header = RawFileFormat::snapshot(*shot);
+    // Checked after the snapshot, which a later shot's start may overtake.
+    if (shot->sequence() != sequence) {
+        return fail(tr("Shot lost: the recorder fell behind."));
+    }
     const QString stem = rawFileStem(s.settingsName, header.shotNumber, now);
     auto file = std::make_unique<RawShotFile>(dayFolder + QStringLiteral("/all_") + stem,
                                               dayFolder + QStringLiteral("/alm_") + stem);
     const bool created =
-        file->create(RawFileFormat::header(header), int(header.channels.size()), shot->sequence());
+        file->create(RawFileFormat::header(header), int(header.channels.size()), sequence);
+    if (!created)
+        fail(file->errorString());
     m_rawFiles[shot] = std::move(file);
     return created;
 }
@@ -166,22 +183,45 @@ QString FileController::rawFileStem(const QString& settingsName, qint32 shotNumb
            now.toString(QStringLiteral("yyMMddhhmmss")) + QStringLiteral("p.csv");
 }
 
-bool FileController::saveRawDataIncremental(ShotData* shot, bool final)
+bool FileController::saveRawDataIncremental(ShotData* shot)
 {
     QMutexLocker lock(&m_rawLock);
     RawShotFile* file = rawFile(shot);
     if (!file || file->state() != RawShotFile::Open) {
-        qDebug() << "saveRawDataIncremental(): no open file for this shot buffer.";
+        // Its creation failed or its rows were lost, which was told then.
         return false;
     }
+    return file->appendRows(*shot) || fail(file->errorString());
+}
+
+bool FileController::finishRawDataFile(ShotData* shot, quint64 sequence, bool ng)
+{
+    QMutexLocker lock(&m_rawLock);
+    RawShotFile* file = rawFile(shot);
+    if (!file || file->shotSequence() != sequence) {
+        return false; // as above
+    }
+    // Rows the buffer has lost to a later shot stay missing, but those written are this
+    // shot's and still get the alarm copy its verdict asks for.
     const bool appended = file->appendRows(*shot);
-    if (!final)
-        return appended;
-    if (file->state() != RawShotFile::Open)
-        return false;
     const Settings s = settings();
-    const bool finished = file->finish(shot->isNG(), s.saveAlarmWave, s.saveAllWave);
-    return appended && finished;
+    const bool finished = file->finish(ng, s.saveAlarmWave, s.saveAllWave);
+    return (appended && finished) || fail(file->errorString());
+}
+
+bool FileController::fail(const QString& reason)
+{
+    const QString text = reason.isEmpty() ? tr("Cannot record the shot.") : reason;
+    qWarning().noquote() << text;
+    QMutexLocker lock(&m_errorLock);
+    m_lastError = text;
+    return false;
+}
+
+QString FileController::takeLastError()
+{
+    QMutexLocker lock(&m_errorLock);
+    return std::exchange(m_lastError, QString());
 }
 
 RawShotFile* FileController::rawFile(const ShotData* shot) const
@@ -229,17 +269,22 @@ QString FileController::eventText(LogEvent event)
 QString FileController::fileName(bool& isNew, LogKind kind)
 {
     const Settings s = settings();
-    if (s.dataFolder.isEmpty())
+    if (s.dataFolder.isEmpty()) {
+        fail(tr("No data folder to record into."));
         return QString();
+    }
     const QDateTime now = s.clock ? s.clock() : QDateTime::currentDateTime();
     const QDate day = adjustedDate(now, s);
     if (day != now.date()) {
         qDebug() << "Changed"
                  << QDateTime(day, now.time()).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     }
-    const QString folder =
-        s.dataFolder + QLatin1Char('/') + day.toString(QStringLiteral("yyyy-MM"));
-    QDir().mkpath(folder);
+    const QString monthName = day.toString(QStringLiteral("yyyy-MM"));
+    const QString folder = s.dataFolder + QLatin1Char('/') + monthName;
+    if (!makeSubfolder(s.dataFolder, monthName)) {
+        fail(tr("Cannot make the folder %1.").arg(folder));
+        return QString();
+    }
     const QString stamp = day.toString(QStringLiteral("yyMMdd"));
     const QString path = kind == ShotLog
                              ? folder + QStringLiteral("/log_") +
@@ -249,8 +294,10 @@ QString FileController::fileName(bool& isNew, LogKind kind)
     qDebug() << "File:" << path;
     isNew = !QFile::exists(path);
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
+        fail(tr("Cannot open %1: %2").arg(path, file.errorString()));
         return QString();
+    }
     return path;
 }
 
@@ -258,11 +305,13 @@ bool FileController::appendText(const QString& path, const QString& text)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
-        return false;
+        return fail(tr("Cannot open %1: %2").arg(path, file.errorString()));
     QTextStream out(&file);
     out << text;
     out.flush();
-    return out.status() == QTextStream::Ok && file.flush();
+    if (out.status() != QTextStream::Ok || !file.flush())
+        return fail(tr("Cannot write to %1: %2").arg(path, file.errorString()));
+    return true;
 }
 
 bool FileController::writeLogHeader(int channelCount, LogEvent event)
@@ -275,43 +324,36 @@ bool FileController::writeLogHeader(int channelCount, LogEvent event)
                       ShotLogFormat::header(currentDateTime(), eventText(event), channelCount));
 }
 
-bool FileController::writeShotLog(ShotData* shot)
+bool FileController::writeShotLog(const ShotLogFormat::Shot& shot)
 {
-    if (!shot)
-        return false;
     bool isNew = false;
     const QString path = fileName(isNew, ShotLog);
     if (path.isEmpty())
         return false;
-    const ShotLogFormat::Shot summary = ShotLogFormat::snapshot(*shot);
-    if (isNew && !writeLogHeader(int(summary.channels.size()), NewFileGenerated))
+    if (isNew && !writeLogHeader(int(shot.channels.size()), NewFileGenerated))
         return false;
-    return appendText(path, ShotLogFormat::line(summary));
+    return appendText(path, ShotLogFormat::line(shot));
 }
 
-bool FileController::writeMachineLogHeader(const MachineLogSource* link)
+bool FileController::writeMachineLogHeader(const QStringList& recordNames)
 {
-    if (!link)
-        return false;
     bool isNew = false;
     const QString path = fileName(isNew, MachineLog);
     if (path.isEmpty())
         return false;
     QString text = RecordText::wallClock(currentDateTime()) + QStringLiteral(" \nTime, Shot");
-    for (const QString& name : link->recordNames())
+    for (const QString& name : recordNames)
         text += QStringLiteral(", ") + name;
     return appendText(path, text + QLatin1Char('\n'));
 }
 
-bool FileController::writeMachineLog(const MachineLogSource* link, ShotData* shot)
+bool FileController::writeMachineLog(const QStringList& recordNames, const QString& line)
 {
-    if (!link || !shot)
-        return false;
     bool isNew = false;
     const QString path = fileName(isNew, MachineLog);
     if (path.isEmpty())
         return false;
-    if (isNew && !writeMachineLogHeader(link))
+    if (isNew && !writeMachineLogHeader(recordNames))
         return false;
-    return appendText(path, link->buildLogLine(QString::number(quint32(shot->shotNumber()))));
+    return appendText(path, line);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ShotLogFormat.h"
+
 #include <QDateTime>
 #include <QMutex>
 #include <QObject>
@@ -9,14 +11,12 @@
 #include <map>
 #include <memory>
 
-class MachineLogSource;
 class RawShotFile;
 class ShotData;
 
-// Where and how shots are recorded: the raw waveform files (written by the recording
-// worker's thread) and the daily shot and molding machine logs (written by the GUI
-// thread), all under one data folder, in day or month folders that change at the
-// rotation time.
+// Where and how shots are recorded: the raw waveform files and the daily shot and
+// molding machine logs (all written by the recording worker's thread) under one data
+// folder, in day or month folders that change at the rotation time.
 //
 // The settings (folder, rotation time, settings name, save flags) may be changed by the
 // GUI thread while the worker reads them, so they sit behind a lock. Each ShotData
@@ -64,21 +64,31 @@ public:
     void setSaveAllWave(bool on);
     bool saveAllWave() const;
 
-    // Raw waveform files, called on the recording worker's thread.
-    bool createNewRawDataFile(ShotData* shot);
-    bool saveRawDataIncremental(ShotData* shot, bool final);
+    // Raw waveform files, called on the recording worker's thread. The sequence and the
+    // verdict are the shot's as the buffer's own thread saw them at the shot's start and
+    // end: a recorder that falls behind may get to them after the buffer has begun a
+    // later shot. A file is made only while the buffer still holds its shot.
+    bool createNewRawDataFile(ShotData* shot, quint64 sequence);
+    bool saveRawDataIncremental(ShotData* shot);
+    // The final append, then the alarm copy and the removal the save flags ask for.
+    bool finishRawDataFile(ShotData* shot, quint64 sequence, bool ng);
+    // Why the latest failed call failed, for the operator, and forgets it. Empty when no
+    // call failed since, or when the cause was told before (the shot's file was never made).
+    QString takeLastError();
     // The files of the latest shot created in this buffer (empty when none).
     QString allWavePath(const ShotData* shot) const;
     QString alarmPath(const ShotData* shot) const;
     qsizetype rowsWritten(const ShotData* shot) const;
 
-    // Daily logs, called on the GUI thread. fileName creates the month folder and the
-    // file, tells whether the file is new, and returns "" when it cannot be opened.
+    // Daily logs, called on the recording worker's thread from what the GUI thread took
+    // at the shot's end. fileName creates the month folder and the file, tells whether
+    // the file is new, and returns "" when it cannot be opened.
     QString fileName(bool& isNew, LogKind kind);
     bool writeLogHeader(int channelCount, LogEvent event);
-    bool writeShotLog(ShotData* shot);
-    bool writeMachineLogHeader(const MachineLogSource* link);
-    bool writeMachineLog(const MachineLogSource* link, ShotData* shot);
+    bool writeShotLog(const ShotLogFormat::Shot& shot);
+    // The header names the molding machine's records; a new file gets it first.
+    bool writeMachineLogHeader(const QStringList& recordNames);
+    bool writeMachineLog(const QStringList& recordNames, const QString& line);
 
     static QString eventText(LogEvent event);
 
@@ -99,6 +109,9 @@ private:
     static QString rawFileStem(const QString& settingsName, qint32 shotNumber,
                                const QDateTime& now);
     QDate adjustedDate(const QDateTime& now, const Settings& s) const;
+    static bool makeSubfolder(const QString& dataFolder, const QString& name);
+    // Keeps the reason for lastError() and logs it; returns false.
+    bool fail(const QString& reason);
     bool appendText(const QString& path, const QString& text);
     RawShotFile* rawFile(const ShotData* shot) const;
 
@@ -107,4 +120,6 @@ private:
     // Held for a whole raw file operation, so the paths can be asked from another thread.
     mutable QMutex m_rawLock;
     std::map<const ShotData*, std::unique_ptr<RawShotFile>> m_rawFiles;
+    mutable QMutex m_errorLock;
+    QString m_lastError;
 };

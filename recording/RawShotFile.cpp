@@ -22,12 +22,14 @@ enum class Append
 // stream already batches its writes; a failed write (a full disk shows up at the flush,
 // not at the << calls) is cut off again, because a half-written row would be read back
 // as a row of zeros.
-template <typename Write> Append appendTo(const QString& path, Write write)
+template <typename Write> Append appendTo(const QString& path, QString& error, Write write)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text |
-                   QIODevice::Unbuffered))
+                   QIODevice::Unbuffered)) {
+        error = QStringLiteral("Cannot open %1: %2").arg(path, file.errorString());
         return Append::OpenFailed;
+    }
     const qint64 sizeBefore = file.size();
     bool ok = false;
     {
@@ -38,7 +40,8 @@ template <typename Write> Append appendTo(const QString& path, Write write)
     } // the stream retries a failed flush when it goes; the file must still be open then
     if (ok)
         return Append::Done;
-    qWarning() << "Could not write to" << path << file.errorString();
+    error = QStringLiteral("Cannot write to %1: %2").arg(path, file.errorString());
+    qWarning() << error;
     file.close();
     if (!QFile::resize(path, sizeBefore))
         qWarning() << "Could not cut" << path << "back to" << sizeBefore << "bytes";
@@ -57,7 +60,8 @@ bool RawShotFile::create(const QString& header, int channelCount, quint64 shotSe
     m_channelCount = channelCount;
     m_shotSequence = shotSequence;
     m_rowsWritten = 0;
-    const Append result = appendTo(m_allWavePath, [&](QTextStream& out) { out << header; });
+    const Append result =
+        appendTo(m_allWavePath, m_error, [&](QTextStream& out) { out << header; });
     if (result == Append::OpenFailed)
         qDebug("createNewRawDataFile() failed.");
     m_state = result == Append::Done ? Open : Failed;
@@ -72,8 +76,10 @@ bool RawShotFile::appendRows(const ShotData& shot)
     QList<bool> enabled;
     qsizetype rowCount = 0;
     if (!takeNewRows(shot, columns, enabled, rowCount)) {
-        qWarning() << "The buffer of" << m_allWavePath
-                   << "now holds another shot; the file keeps its" << m_rowsWritten << "rows.";
+        m_error = QStringLiteral("Rows lost: the recorder fell behind; %1 keeps its %2 rows")
+                      .arg(m_allWavePath)
+                      .arg(m_rowsWritten);
+        qWarning() << m_error;
         m_state = Abandoned;
         return false;
     }
@@ -117,7 +123,9 @@ bool RawShotFile::takeNewRows(const ShotData& shot, QList<QList<float>>& columns
             return false;
         enabled.append(channel->enabled());
     }
-    return true;
+    // A recorder that fell behind may copy while the buffer is cleared and refilled with
+    // the next shot: the copy is this shot's only if no other shot has begun meanwhile.
+    return shot.sequence() == m_shotSequence;
 }
 
 bool RawShotFile::writeRows(quint8 interval, qsizetype rowCount, const QList<QList<float>>& columns,
@@ -125,14 +133,15 @@ bool RawShotFile::writeRows(quint8 interval, qsizetype rowCount, const QList<QLi
 {
     // When the file cannot be opened the rows stay unwritten and the next append tries
     // them again.
-    return appendTo(m_allWavePath, [&](QTextStream& out) {
+    return appendTo(m_allWavePath, m_error, [&](QTextStream& out) {
                RawFileFormat::writeRows(out, interval, m_rowsWritten, rowCount, columns, enabled);
            }) == Append::Done;
 }
 
 bool RawShotFile::finish(bool ng, bool saveAlarmWave, bool saveAllWave)
 {
-    if (m_state != Open)
+    // An abandoned file still holds this shot's first rows, and an NG shot its alarm copy.
+    if (m_state != Open && m_state != Abandoned)
         return false;
     m_state = Finished;
     const bool alarmWanted = saveAlarmWave && ng;
@@ -144,7 +153,8 @@ bool RawShotFile::finish(bool ng, bool saveAlarmWave, bool saveAllWave)
         return false;
     }
     if (!QFile::remove(m_allWavePath)) {
-        qWarning() << "Could not remove" << m_allWavePath;
+        m_error = QStringLiteral("Cannot remove %1").arg(m_allWavePath);
+        qWarning() << m_error;
         return false;
     }
     return true;
@@ -154,11 +164,13 @@ bool RawShotFile::makeAlarmCopy()
 {
     // An existing alarm file is left as it is: it may hold another recording.
     if (QFile::exists(m_alarmPath)) {
-        qWarning() << "Alarm file" << m_alarmPath << "exists already; not replaced.";
+        m_error = QStringLiteral("Alarm file %1 exists already; not replaced").arg(m_alarmPath);
+        qWarning() << m_error;
         return false;
     }
     if (!QFile::copy(m_allWavePath, m_alarmPath)) {
-        qWarning() << "Could not copy" << m_allWavePath << "to" << m_alarmPath;
+        m_error = QStringLiteral("Cannot copy %1 to %2").arg(m_allWavePath, m_alarmPath);
+        qWarning() << m_error;
         return false;
     }
     return true;

@@ -33,14 +33,18 @@ public:
     // tried again by the next append.
     bool appendRows(const ShotData& shot);
     // Makes the alarm copy of an NG shot and removes the file when all-wave saving is
-    // off. The file is kept when a wanted alarm copy could not be made, so that the NG
-    // shot is not lost. False when anything wanted could not be done.
+    // off; ng is the verdict taken when the shot ended. The file is kept when a wanted alarm copy
+    // could not be made, so that the NG shot is not lost. False when anything wanted could not be
+    // done.
     bool finish(bool ng, bool saveAlarmWave, bool saveAllWave);
 
     State state() const { return m_state; }
     const QString& allWavePath() const { return m_allWavePath; }
     const QString& alarmPath() const { return m_alarmPath; }
     qsizetype rowsWritten() const { return m_rowsWritten; }
+    quint64 shotSequence() const { return m_shotSequence; }
+    // Why the latest operation that returned false failed.
+    const QString& errorString() const { return m_error; }
 
 private:
     // Copies the samples of rows m_rowsWritten .. n-1 of every channel, n being the
@@ -57,4 +61,5 @@ private:
     int m_channelCount = 0;
     quint64 m_shotSequence = 0;
     qsizetype m_rowsWritten = 0;
+    QString m_error;
 };

@@ -13,6 +13,8 @@
 #include "UserPrompt.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -272,6 +274,37 @@ private Q_SLOTS:
         QVERIFY(unit.comeBack());
         QTest::qWait(QuietMs);
         QCOMPARE(unit.connections(), 1);
+    }
+
+    // The configured folder is missing (an unmounted drive): the folder in use serves the
+    // disk check and the reference dialog, and the configured one is never made. A failed
+    // write turns the indicator red with its cause until a shot is recorded again.
+    void recordsOnlyIntoTheFolderInUseAndShowsFailures()
+    {
+        AppSettings().setValue(SettingKey::DataPath, QDir::homePath() + QStringLiteral("/mnt/x"));
+        m_window = std::make_unique<MainWindow>(QStringList{"cvo-manager", "-n"});
+        QString opened;
+        UserPrompt::setFileHandler([&opened](const UserPrompt::FileRequest& request) {
+            opened = request.directory;
+            return QString();
+        });
+        m_window->checkDiskSpace();
+        m_window->findChild<QAction*>("actionOpenReferenceFile")->trigger();
+        UserPrompt::setFileHandler({});
+        QCOMPARE(opened, m_window->dataFolder());
+        QVERIFY(!QFileInfo::exists(QDir::homePath() + QStringLiteral("/mnt")));
+
+        QLabel* recording = m_window->findChild<QLabel*>("recordingStatusLabel");
+        const QString normal = recording->styleSheet();
+        // Retried: the recorder may be writing the start's machine log header.
+        QTRY_VERIFY_WITH_TIMEOUT(QDir(m_window->dataFolder()).removeRecursively(), TimeoutMs);
+        for (bool folder : {false, true}) {
+            send(BUPacket::ShotStart, QByteArray(18, '\0'));
+            send(BUPacket::ShotResult, QByteArray(98, '\0'));
+            QTRY_COMPARE_WITH_TIMEOUT(recording->styleSheet() == normal, folder, TimeoutMs);
+            QCOMPARE(recording->toolTip().contains(m_window->dataFolder()), !folder);
+            QVERIFY(QDir().mkpath(m_window->dataFolder()));
+        }
     }
 
 private:

@@ -1,6 +1,5 @@
 #include "FileController.h"
 #include "FirmwareInfo.h"
-#include "MachineLogSource.h"
 #include "ReferenceFileReader.h"
 #include "ShotFeeder.h"
 #include "TestMain.h"
@@ -18,16 +17,6 @@
 using namespace Fixture;
 
 namespace {
-
-class FakeMachineLink : public MachineLogSource
-{
-public:
-    QStringList recordNames() const override { return {"Cycle time", "Cushion"}; }
-    QString buildLogLine(const QString& shot) const override
-    {
-        return "2012/05/10 13:45:20, " + shot + ", 12.5, 3.2\n";
-    }
-};
 
 const QString Name = QStringLiteral("MOLD1_000123_120510134512p.csv");
 const QString Separator = QStringLiteral("========================================\n");
@@ -57,12 +46,17 @@ struct Recording
 
     QString data(const QString& sub = {}) const { return dir.path() + '/' + sub; }
     QString allWave() const { return files.allWavePath(&shot); }
-    bool append(bool final = false) { return files.saveRawDataIncremental(&shot, final); }
+    bool append(bool final = false)
+    {
+        return final ? files.finishRawDataFile(&shot, shot.sequence(), shot.isNG())
+                     : files.saveRawDataIncremental(&shot);
+    }
     QStringList dayFiles() const { return QDir(data("2012-05-10")).entryList(QDir::Files); }
 
     bool startShot(qint32 number = 123)
     {
-        return feeder.start(number, ShotTime, 35210) && files.createNewRawDataFile(&shot);
+        return feeder.start(number, ShotTime, 35210) &&
+               files.createNewRawDataFile(&shot, shot.sequence());
     }
 
     bool judge(bool ng)
@@ -217,29 +211,17 @@ private Q_SLOTS:
         QCOMPARE(readAll(r.allWave()), Header + rows(0, 2));                // not deleted
     }
 
-    // The buffer begins another shot before the last appends of its old one are done: the
-    // old file gets none of the new shot's rows, however many there are.
-    void stopsWritingABufferReusedForAnotherShot()
-    {
-        Recording r;
-        QVERIFY(r.startShot());
-        QVERIFY(addRows(r.feeder, 0, 4));
-        QVERIFY(r.append());
-        QVERIFY(r.feeder.start(125, ShotTime, 0));
-        QVERIFY(addRows(r.feeder, 0, 6));
-        QVERIFY(!r.append());
-        QVERIFY(!r.append(true));
-        QCOMPARE(readAll(r.allWave()), Header + rows(0, 4));
-    }
-
     void recordsNothingWithoutADataFolder()
     {
         Recording r;
         r.files.setDataFolder(QString()); // never the file system's root
         QVERIFY(!r.startShot());
         QVERIFY(!r.append(true));
-        QVERIFY(!r.files.writeShotLog(&r.shot));
+        QVERIFY(!r.files.writeShotLog(ShotLogFormat::snapshot(r.shot)));
         QVERIFY(!r.files.writeLogHeader(4, FileController::ManagerStarted));
+        r.files.setDataFolder(r.data(QStringLiteral("gone/drive"))); // an unmounted drive
+        QVERIFY(!r.startShot());
+        QVERIFY(!QFileInfo::exists(r.data(QStringLiteral("gone"))));
     }
 
 #ifdef Q_OS_LINUX
@@ -277,10 +259,10 @@ private Q_SLOTS:
         results[3].a = qint16(0x8000 | 523);
         QVERIFY(r.feeder.result(1234567, ShotTime, 35210, results));
         r.now = QDateTime(QDate(2012, 5, 10), QTime(13, 45, 25));
-        QVERIFY(r.files.writeShotLog(&r.shot));
+        QVERIFY(r.files.writeShotLog(ShotLogFormat::snapshot(r.shot)));
         QVERIFY(r.files.writeLogHeader(4, FileController::ConfigurationModified));
         QVERIFY(r.judge(false));
-        QVERIFY(r.files.writeShotLog(&r.shot));
+        QVERIFY(r.files.writeShotLog(ShotLogFormat::snapshot(r.shot)));
         const QString columns = QStringLiteral(
             "Time, Interval, Shot, Result, Error, CH1_Result, CH2_Result, CH3_Result, CH4_Result, "
             "CH1_Peak, CH2_Peak, CH3_Peak, CH4_Peak, CH1_Time at peak, CH2_Time at peak, "
@@ -301,9 +283,9 @@ private Q_SLOTS:
                                     ", 0, 0, 0, , 0, 0, 0, , 0, 0, 0, , 0, 0, 0, , 0, 0, 0, , 0, "
                                     "0, 0, , 0\n"));
 
-        FakeMachineLink link;
-        QVERIFY(r.files.writeMachineLog(&link, &r.shot));
-        QVERIFY(r.files.writeMachineLog(&link, &r.shot));
+        for (int i = 0; i < 2; ++i)
+            QVERIFY(r.files.writeMachineLog({"Cycle time", "Cushion"},
+                                            "2012/05/10 13:45:20, 123, 12.5, 3.2\n"));
         QCOMPARE(readAll(r.data(QStringLiteral("2012-05/log_120510.csv"))),
                  QStringLiteral("2012/05/10 13:45:25 \nTime, Shot, Cycle time, Cushion\n"
                                 "2012/05/10 13:45:20, 123, 12.5, 3.2\n"

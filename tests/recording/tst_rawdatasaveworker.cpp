@@ -1,9 +1,13 @@
 #include "FileController.h"
 #include "FirmwareInfo.h"
+#include "MachineLogSource.h"
 #include "RawDataSaveWorker.h"
 #include "ShotFeeder.h"
 #include "TestMain.h"
 
+#include <QDir>
+#include <QRegularExpression>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -39,17 +43,48 @@ struct Recorder
     void begin(ShotData* shot)
     {
         ++sent;
-        QMetaObject::invokeMethod(worker.get(), "createNewRawDataFile", Qt::QueuedConnection,
-                                  Q_ARG(ShotData*, shot));
+        worker->requestNewRawDataFile(shot);
     }
 
     void save(ShotData* shot, bool final)
     {
         ++sent;
-        QMetaObject::invokeMethod(worker.get(), "saveRawDataIncremental", Qt::QueuedConnection,
-                                  Q_ARG(ShotData*, shot), Q_ARG(bool, final));
+        worker->requestRawDataSave(shot, final);
+    }
+
+    // Waits until the worker has done everything queued so far.
+    bool drained()
+    {
+        QSemaphore done;
+        QMetaObject::invokeMethod(
+            worker.get(), [&done] { done.release(); }, Qt::QueuedConnection);
+        return done.tryAcquire(1, 10000);
+    }
+
+    // A slow or network disk: the worker's thread is busy until released.
+    void holdBack(QSemaphore& release)
+    {
+        QMetaObject::invokeMethod(
+            worker.get(), [&release] { release.acquire(); }, Qt::QueuedConnection);
     }
 };
+
+class FakeMachineLink : public MachineLogSource
+{
+public:
+    QStringList recordNames() const override { return {"Cycle time", "Cushion"}; }
+    QString buildLogLine(const QString& shot) const override
+    {
+        return "2012/05/10 13:45:20, " + shot + ", 12.5, 3.2\n";
+    }
+};
+
+QString fileOf(const QTemporaryDir& dir, const char* kind, int shot)
+{
+    return readAll(dir.path() + QStringLiteral("/2012-05-10/%1_RACE_%2_120510134512p.csv")
+                                    .arg(QLatin1String(kind))
+                                    .arg(shot, 6, 10, QLatin1Char('0')));
+}
 
 QString rowsOf(const QString& fileText)
 {
@@ -112,6 +147,72 @@ private Q_SLOTS:
             QCOMPARE(readAll(folder + QStringLiteral("alm_") + name),
                      ng ? all : QStringLiteral("<missing>"));
         }
+    }
+
+    // The recorder is held up (a slow disk) for more than a shot: buffer A begins shot 3
+    // before more of shot 1 is written. Shot 1 keeps its first rows, none of shot 3's, and,
+    // being NG, its alarm copy; the logs hold each shot as it ended, in order.
+    void keepsEachShotWhenTheRecorderFallsBehind()
+    {
+        Recorder recorder;
+        std::array<Buffer, 2> buffers;
+        FakeMachineLink link;
+        QSemaphore release;
+        QList<ChannelResult> results(4);
+        for (int k = 1; k <= 3; ++k) {
+            Buffer& buffer = buffers[size_t((k + 1) % 2)];
+            QVERIFY(buffer.feeder.start(k, ShotTime, 1000));
+            recorder.begin(&buffer.shot);
+            QVERIFY(addRows(buffer.feeder, 0, 20));
+            recorder.save(&buffer.shot, false);
+            if (k == 1) {
+                QVERIFY(recorder.drained());
+                recorder.holdBack(release);
+            }
+            QVERIFY(addRows(buffer.feeder, 20, 20));
+            recorder.save(&buffer.shot, false);
+            results[0].flags = k == 1;
+            QVERIFY(buffer.feeder.result(k, ShotTime, 1000, results));
+            recorder.save(&buffer.shot, true);
+            recorder.worker->requestShotLog(&buffer.shot);
+            recorder.worker->requestMachineLog(&link, &buffer.shot);
+        }
+        const QString logs = recorder.dir.path() + QStringLiteral("/2012-05/log_");
+        QVERIFY(!QFile::exists(logs + "120510.csv")); // not written on this thread
+        release.release();
+        QVERIFY(recorder.drained());
+
+        for (int k = 1; k <= 3; ++k) {
+            const QString all = fileOf(recorder.dir, "all", k);
+            QVERIFY2(all.contains(QStringLiteral("\nShot:%1\n").arg(k)), qPrintable(all));
+            QCOMPARE(rowsOf(all), rows(0, k == 1 ? 20 : 40));
+            QCOMPARE(fileOf(recorder.dir, "alm", k), k == 1 ? all : QStringLiteral("<missing>"));
+        }
+        QVERIFY(readAll(logs + "RACE_120510p.csv")
+                    .contains(QRegularExpression(", 1, NG, .*\n.*, 2, OK, .*\n.*, 3, OK, ")));
+        QVERIFY(readAll(logs + "120510.csv")
+                    .endsWith("Cushion\n" + link.buildLogLine("1") + link.buildLogLine("2") +
+                              link.buildLogLine("3")));
+    }
+
+    // The data folder goes away (an unmounted drive; root ignores permissions): the
+    // failure is told with its cause, not once per operation, until writing succeeds.
+    void reportsFailureUntilWritingSucceedsAgain()
+    {
+        Recorder recorder;
+        QSignalSpy status(recorder.worker.get(), &RawDataSaveWorker::recordingStatusChanged);
+        Buffer buffer;
+        QVERIFY(QDir(recorder.dir.path()).removeRecursively());
+        for (int k = 1; k <= 2; ++k) {
+            QVERIFY(buffer.feeder.start(k, ShotTime, 0));
+            recorder.begin(&buffer.shot);
+            recorder.save(&buffer.shot, true); // no file: nothing more to tell
+            recorder.worker->requestShotLog(&buffer.shot);
+            QVERIFY(recorder.drained() && QDir().mkpath(recorder.dir.path()));
+        }
+        QCOMPARE(status.count(), 3); // the raw file's and the log's folder, then success
+        QVERIFY(status.at(1).at(1).toString().contains(recorder.dir.path() + "/2012-05"));
+        QCOMPARE(status.at(2), (QList<QVariant>{true, QString()}));
     }
 
     void writesWhatIsQueuedBeforeStopping()
