@@ -10,6 +10,7 @@
 #include "SimulatorThread.h"
 #include "SystemConfig.h"
 #include "TestMain.h"
+#include "UnitSimulator.h"
 #include "UserPrompt.h"
 
 #include <QAction>
@@ -41,7 +42,8 @@ public:
     explicit DataUnit(int n) : m_address(unitAddress(n)) { comeBack(); }
     int connections() const
     {
-        return m_earlier + (m_unit ? int(m_unit->simulator()->statistics().dataClients) : 0);
+        const UnitSimulator* running = m_unit ? m_unit->simulator() : nullptr;
+        return m_earlier + (running ? int(running->statistics().dataClients) : 0);
     }
     void goAway()
     {
