@@ -183,7 +183,9 @@ private:
     // Sends setMode with a fresh control port; false when the port did not open or the
     // unit refused. The reply's status byte goes to `statusByte` when given.
     bool sendMode(quint8 mode, quint8 commandBits, quint8* statusByte = nullptr);
-    void setOperatingMode(int mode);
+    // Switches the unit's mode; the window changes its own only when the unit confirms,
+    // otherwise the operator is told and false is returned.
+    bool setOperatingMode(int mode);
     void updateModeDisplay();
     void quitApplication();
     // Runs a dialog that touches the unit or the configuration: packets are ignored while

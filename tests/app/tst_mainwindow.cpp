@@ -167,6 +167,45 @@ private Q_SLOTS:
         QCOMPARE(commands(*unit), (QList<QByteArray>{"010100", "010000"}));
     }
 
+    // A mode the unit did not confirm stays unchanged on the PC too, and the operator is
+    // told once.
+    void modeStaysWhenTheUnitDoesNotConfirm_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<bool>("silent");
+        QTest::addColumn<bool>("toMonitor");
+        QTest::newRow("refused") << 1 << false << false;
+        QTest::newRow("no answer") << 2 << true << false;
+        QTest::newRow("refused, back to monitor") << 3 << false << true;
+    }
+
+    void modeStaysWhenTheUnitDoesNotConfirm()
+    {
+        QFETCH(int, n);
+        QFETCH(bool, silent);
+        QFETCH(bool, toMonitor);
+        const QHostAddress address(QStringLiteral("127.0.71.%1").arg(n));
+        SimulatorThread unit(SimTest::fastUnit(address));
+        QVERIFY(unit.startAndWait());
+        AppSettings().setValue(SettingKey::DeviceIPAddress, address.toIPv4Address());
+        if (toMonitor) {
+            QTest::mouseClick(button("freerunButton"), Qt::LeftButton);
+            send(BUPacket::ShotStart, QByteArray(18, '\0'));
+        }
+        const int mode = m_window->operatingMode();
+        const int state = m_window->shotState();
+        unit.simulator()->setFaults({.silentControl = silent, .refuseControl = !silent});
+
+        QTest::mouseClick(button(toMonitor ? "monitorModeButton" : "freerunButton"),
+                          Qt::LeftButton);
+        QCOMPARE(m_window->operatingMode(), mode);
+        QCOMPARE(m_window->shotState(), state);
+        QCOMPARE(button("monitorModeButton")->isChecked(), mode == MainWindow::MonitorMode);
+        QCOMPARE(button("freerunButton")->isChecked(), mode == MainWindow::MaintenanceMode);
+        QCOMPARE(m_prompts.size(), 1);
+        QCOMPARE(m_prompts[0].title, QStringLiteral("Communication Failure"));
+    }
+
     void commandButtonsSendTheirBits()
     {
         const auto unit = acceptingUnit(11);
