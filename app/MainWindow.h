@@ -188,8 +188,8 @@ private:
     bool setOperatingMode(int mode);
     void updateModeDisplay();
     void quitApplication();
-    // Runs a dialog that touches the unit or the configuration: packets are ignored while
-    // it is open, and the shot state starts afresh afterwards.
+    // Runs a dialog: packets are ignored while it is open; a shot in progress goes on
+    // afterwards (the shot watchdog ends it if its packets stopped meanwhile).
     int runWithPacketsSuspended(class QDialog* dialog);
 
     std::unique_ptr<Ui::mainWindow> m_ui;

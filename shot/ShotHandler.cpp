@@ -47,8 +47,9 @@ void ShotHandler::suspendPackets()
 
 void ShotHandler::resumePackets()
 {
+    if (m_state == Offline)
+        return;
     m_packetsSuspended = false;
-    m_state = Idle;
 }
 
 void ShotHandler::goOffline()

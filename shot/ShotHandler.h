@@ -48,8 +48,9 @@ public:
 
     // The mode the unit runs in; maintenance shots are shown but never recorded.
     void setOperatingMode(int mode);
-    // While a dialog that touches the unit is open every packet is ignored; afterwards
-    // the shot state starts afresh.
+    // While a dialog is open every packet is ignored.
+    // A shot in progress goes on afterwards, unless the watchdog cut it off meanwhile;
+    // offline stays offline.
     void suspendPackets();
     void resumePackets();
     // The unit is unreachable: packets are ignored until the application restarts.
