@@ -170,6 +170,7 @@ private:
     void showIdle();
     void showUnitStatus(const BUPayload::UnitStatus& status);
     void handleUnitReset();
+    void reloadAfterUnitReset();
     void updateAlarmButton(quint8 statusByte);
     void setShotButtonsEnabled(bool enabled);
 

@@ -48,9 +48,10 @@ public:
 
     // The mode the unit runs in; maintenance shots are shown but never recorded.
     void setOperatingMode(int mode);
-    // While a dialog is open every packet is ignored.
+    // While a dialog is open (or the configuration is re-read) every packet is ignored.
     // A shot in progress goes on afterwards, unless the watchdog cut it off meanwhile;
-    // offline stays offline.
+    // offline stays offline. A unit reset reported meanwhile is reported on resuming,
+    // once however many came.
     void suspendPackets();
     void resumePackets();
     // The unit is unreachable: packets are ignored until the application restarts.
@@ -108,6 +109,7 @@ private:
     int m_state = Idle;
     int m_operatingMode = MonitorMode;
     bool m_packetsSuspended = false;
+    bool m_resetWhileSuspended = false;
     bool m_saveStopped = false;
     int m_packetCount = 0;
 };

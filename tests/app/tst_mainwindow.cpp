@@ -1,6 +1,7 @@
 #include "AppSettings.h"
 #include "BUPacket.h"
 #include "DataPort.h"
+#include "FirmwareQuery.h"
 #include "FrameBuilder.h"
 #include "GLPlotView.h"
 #include "LoopbackPeer.h"
@@ -238,6 +239,33 @@ private Q_SLOTS:
         // Bit 7 set: the unit's alarm state is not known.
         QVERIFY(!MonitoringRules::alarmButtonLook(true, 0x81).enabled);
         QVERIFY(!MonitoringRules::alarmButtonLook(false, 0x01).enabled);
+    }
+
+    // The re-read after a unit reset runs the event loop; resets reported meanwhile wait
+    // and bring one more re-read, not one each inside the first.
+    void resetsDuringTheReReadBringOneMore()
+    {
+        const QHostAddress address(QStringLiteral("127.0.71.4"));
+        SimulatorOptions options = SimTest::fastUnit(address);
+        options.faults.silentData = true;
+        SimulatorThread unit(options);
+        QVERIFY(unit.startAndWait());
+        AppSettings().setValue(SettingKey::DeviceIPAddress, address.toIPv4Address());
+        SimTest::FirmwareTypeGuard firmware(readFirmwareType());
+        const QByteArray reset = unitStatus(BUPayload::UnitStatus::UnitResetBit);
+        int rereads = 0;
+        UserPrompt::setMessageHandler([&](const UserPrompt::Message& message) {
+            if (message.title == QStringLiteral("BU Reset Detected") && ++rereads == 1) {
+                send(BUPacket::UnitStatus, reset);
+                send(BUPacket::UnitStatus, reset);
+            }
+            return QMessageBox::Ok;
+        });
+
+        send(BUPacket::UnitStatus, reset);
+        QCOMPARE(rereads, 2);
+        QVERIFY(m_window->isUnitOnline());
+        QVERIFY(!m_window->packetsSuspended());
     }
 
     void diskStateStopsSavingBelowTenPercent()
