@@ -3,6 +3,7 @@
 #include "DataPort.h"
 #include "FirmwareQuery.h"
 #include "FrameBuilder.h"
+#include "GLPlotArea.h"
 #include "GLPlotView.h"
 #include "LoopbackPeer.h"
 #include "MainWindow.h"
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QToolBar>
 
 namespace {
 
@@ -143,6 +145,20 @@ private Q_SLOTS:
         // Without a focused channel the value axis and the value tools have no scale.
         auto* plot = m_window->findChild<GLPlotView*>("plotView");
         QCOMPARE(plot->focusChannelIndex(), 0);
+    }
+
+    void livePlotOffersNoEditTool()
+    {
+        // Nothing sends an edit on the live plot to the unit.
+        auto* plot = m_window->findChild<GLPlotView*>("plotView");
+        int tools = 0;
+        for (QAction* action : plot->toolBar()->actions()) {
+            if (action->actionGroup()) {
+                ++tools;
+                QVERIFY(action->data().toInt() < GLPlotArea::ZoneEditTool);
+            }
+        }
+        QVERIFY(tools > 0); // the viewing tools are there
     }
 
     void modeButtonsSwitchTheUnitAndTheShotHandling()
