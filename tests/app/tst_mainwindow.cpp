@@ -145,6 +145,17 @@ private Q_SLOTS:
         // Without a focused channel the value axis and the value tools have no scale.
         auto* plot = m_window->findChild<GLPlotView*>("plotView");
         QCOMPARE(plot->focusChannelIndex(), 0);
+
+        // The operator's channel is gone from the next configuration: the first enabled
+        // one takes over.
+        QTest::mouseClick(m_window->findChild<QWidget*>("channelLabel5"), Qt::LeftButton);
+        QCOMPARE(plot->focusChannelIndex(), 5);
+        SystemConfig config = m_window->systemConfig();
+        config.channelAt(0)->setEnabled(false);
+        config.channelAt(5)->setEnabled(false);
+        m_window->applyConfiguration(config);
+        QCOMPARE(plot->focusChannelIndex(), 1);
+        QCOMPARE(m_window->focusChannel(), quint8(1));
     }
 
     void livePlotOffersNoEditTool()
