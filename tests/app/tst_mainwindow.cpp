@@ -31,7 +31,7 @@ const QString LinkDown = QStringLiteral("background-color: red;");
 
 QHostAddress unitAddress(int n)
 {
-    return QHostAddress(QStringLiteral("127.0.31.%1").arg(n));
+    return QHostAddress(QStringLiteral("127.0.71.%1").arg(n));
 }
 
 // The simulated unit, silent on its data port, that can go away and come back on its own
@@ -202,9 +202,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("n");
         QTest::addColumn<bool>("silent");
         QTest::addColumn<bool>("toMonitor");
-        QTest::newRow("refused") << 1 << false << false;
-        QTest::newRow("no answer") << 2 << true << false;
-        QTest::newRow("refused, back to monitor") << 3 << false << true;
+        QTest::newRow("refused") << 21 << false << false;
+        QTest::newRow("no answer") << 22 << true << false;
+        QTest::newRow("refused, back to monitor") << 23 << false << true;
     }
 
     void modeStaysWhenTheUnitDoesNotConfirm()
@@ -212,7 +212,7 @@ private Q_SLOTS:
         QFETCH(int, n);
         QFETCH(bool, silent);
         QFETCH(bool, toMonitor);
-        const QHostAddress address(QStringLiteral("127.0.71.%1").arg(n));
+        const QHostAddress address = unitAddress(n);
         SimulatorThread unit(SimTest::fastUnit(address));
         QVERIFY(unit.startAndWait());
         AppSettings().setValue(SettingKey::DeviceIPAddress, address.toIPv4Address());
@@ -272,7 +272,7 @@ private Q_SLOTS:
     // and bring one more re-read, not one each inside the first.
     void resetsDuringTheReReadBringOneMore()
     {
-        const QHostAddress address(QStringLiteral("127.0.71.4"));
+        const QHostAddress address = unitAddress(24);
         SimulatorOptions options = SimTest::fastUnit(address);
         options.faults.silentData = true;
         SimulatorThread unit(options);
