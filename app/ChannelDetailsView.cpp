@@ -63,6 +63,12 @@ void ChannelDetailsView::rebuild(const SystemConfig& config)
         }
     }
     finishGrid();
+    // The operator's channel may be gone: the first enabled one takes over, and the plot
+    // is told, so its value axis has a scale.
+    if (!rowOf(m_focusChannel) && !m_rows.empty()) {
+        channelSelected(quint8(m_rows.front().channel));
+        return;
+    }
     setFocusChannel(m_focusChannel);
 }
 

@@ -171,6 +171,7 @@ private:
     void showIdle();
     void showUnitStatus(const BUPayload::UnitStatus& status);
     void handleUnitReset();
+    void reloadAfterUnitReset();
     void updateAlarmButton(quint8 statusByte);
     void setShotButtonsEnabled(bool enabled);
 
@@ -184,11 +185,13 @@ private:
     // Sends setMode with a fresh control port; false when the port did not open or the
     // unit refused. The reply's status byte goes to `statusByte` when given.
     bool sendMode(quint8 mode, quint8 commandBits, quint8* statusByte = nullptr);
-    void setOperatingMode(int mode);
+    // Switches the unit's mode; the window changes its own only when the unit confirms,
+    // otherwise the operator is told and false is returned.
+    bool setOperatingMode(int mode);
     void updateModeDisplay();
     void quitApplication();
-    // Runs a dialog that touches the unit or the configuration: packets are ignored while
-    // it is open, and the shot state starts afresh afterwards.
+    // Runs a dialog: packets are ignored while it is open; a shot in progress goes on
+    // afterwards (the shot watchdog ends it if its packets stopped meanwhile).
     int runWithPacketsSuspended(class QDialog* dialog);
 
     std::unique_ptr<Ui::mainWindow> m_ui;

@@ -85,7 +85,16 @@ void MainWindow::showUnitStatus(const BUPayload::UnitStatus& status)
     Q_EMIT moduleFlagsUpdated(flags);
 }
 
+// The re-read runs the event loop (message, configuration read, chooser): packets wait
+// meanwhile, and a reset they report brings one more re-read when they resume.
 void MainWindow::handleUnitReset()
+{
+    m_shotHandler->suspendPackets();
+    reloadAfterUnitReset();
+    m_shotHandler->resumePackets();
+}
+
+void MainWindow::reloadAfterUnitReset()
 {
     UserPrompt::timedCritical(this, tr("BU Reset Detected"),
                               tr("Configuration will be re-read from BU."), ResetMessageCloseMs);

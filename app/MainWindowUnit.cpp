@@ -98,10 +98,9 @@ bool MainWindow::loadConfigurationFromUnit(bool keepMode)
         unitMode = port.packet()->unitStatus().mode & 0x01;
     }
     updateAlarmButton(statusByte);
-    if (keepMode) {
-        qDebug() << "Updating mode to " << operatingMode();
-        setOperatingMode(operatingMode());
-    } else {
+    qDebug() << "Unit mode" << unitMode << "PC mode" << operatingMode();
+    // After a reset the PC's mode is sent again; what the unit did not take, it follows.
+    if (!keepMode || !setOperatingMode(operatingMode())) {
         m_shotHandler->setOperatingMode(unitMode);
         updateModeDisplay();
     }
@@ -217,43 +216,32 @@ void MainWindow::onWdtCountClearButton_clicked()
 void MainWindow::on_freerunButton_clicked()
 {
     qDebug("Entering Maintenance Mode");
-    if (operatingMode() != MaintenanceMode) {
-        ControlPort port;
-        if (port.open() == 0) {
-            m_shotHandler->setOperatingMode(MaintenanceMode);
-            port.setMode(MaintenanceMode, 0);
-        }
-    }
+    if (operatingMode() != MaintenanceMode)
+        setOperatingMode(MaintenanceMode);
     updateModeDisplay();
 }
 
 void MainWindow::on_monitorModeButton_clicked()
 {
     qDebug("Entering Monitor Mode");
-    if (operatingMode() != MonitorMode) {
-        ControlPort port;
-        if (port.open() == 0) {
-            m_shotHandler->setOperatingMode(MonitorMode);
-            port.setMode(MonitorMode, 0);
-            m_shotHandler->transitToIdleState();
-        }
-    }
+    if (operatingMode() != MonitorMode)
+        setOperatingMode(MonitorMode);
     updateModeDisplay();
 }
 
-void MainWindow::setOperatingMode(int mode)
+// The window follows the unit: a mode the unit did not confirm would leave the PC not
+// recording while the unit still judges shots (or the other way round).
+bool MainWindow::setOperatingMode(int mode)
 {
-    ControlPort port;
-    if (port.open() != 0)
-        return;
-    m_shotHandler->setOperatingMode(mode);
-    if (mode == MonitorMode) {
-        port.setMode(MonitorMode, 0);
-        m_shotHandler->transitToIdleState();
-    } else {
-        port.setMode(MaintenanceMode, 0);
+    if (!sendMode(quint8(mode), 0)) {
+        reportCommunicationFailure(this);
+        return false;
     }
+    m_shotHandler->setOperatingMode(mode);
+    if (mode == MonitorMode)
+        m_shotHandler->transitToIdleState();
     updateModeDisplay();
+    return true;
 }
 
 void MainWindow::updateModeDisplay()

@@ -144,15 +144,15 @@ void MainWindow::setUpPlot()
 {
     GLPlotView* plot = m_ui->plotView;
     plot->setChannelCount(ShotData::DefaultChannelCount);
-    // The hand tool last, so the live plot starts with it.
-    plot->setupToolbar(
-        {GLPlotView::ZoneEditItem,      GLPlotView::RangeEditItem,      GLPlotView::PointEditItem,
-         GLPlotView::WaveformEditItem,  GLPlotView::IntegralCursorItem, GLPlotView::CursorItem,
-         GLPlotView::AllZoomItem,       GLPlotView::SingleZoomItem,     GLPlotView::HandItem,
-         GLPlotView::SeparatorItem,     GLPlotView::FullScaleItem,      GLPlotView::FitXItem,
-         GLPlotView::FitFocusedYItem,   GLPlotView::FitAllYItem,        GLPlotView::SeparatorItem,
-         GLPlotView::ShowOverwriteItem, GLPlotView::ShowZoneItem,       GLPlotView::ShowPointItem,
-         GLPlotView::ShowReferenceItem, GLPlotView::ShowWaveformItem});
+    // Viewing tools only: an edit here would move a zone on the screen while the unit
+    // keeps judging against the old one. The hand tool last, so the plot starts with it.
+    plot->setupToolbar({GLPlotView::IntegralCursorItem, GLPlotView::CursorItem,
+                        GLPlotView::AllZoomItem, GLPlotView::SingleZoomItem, GLPlotView::HandItem,
+                        GLPlotView::SeparatorItem, GLPlotView::FullScaleItem, GLPlotView::FitXItem,
+                        GLPlotView::FitFocusedYItem, GLPlotView::FitAllYItem,
+                        GLPlotView::SeparatorItem, GLPlotView::ShowOverwriteItem,
+                        GLPlotView::ShowZoneItem, GLPlotView::ShowPointItem,
+                        GLPlotView::ShowReferenceItem, GLPlotView::ShowWaveformItem});
     plot->setMode(LiveMode);
     connect(this, &MainWindow::configurationApplied, plot, [this](const SystemConfig& config) {
         GLPlotView* view = m_ui->plotView;

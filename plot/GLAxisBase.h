@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QOpenGLWidget>
 
 class GLPlotView;
@@ -14,6 +15,9 @@ class GLAxisBase : public QOpenGLWidget
 
 public:
     explicit GLAxisBase(GLPlotView* view);
+
+    // Labels stay readable on the black surface whatever the grid's opacity.
+    static QColor labelColor() { return QColor(220, 220, 220); }
 
 protected:
     void initializeGL() override;

@@ -72,7 +72,7 @@ void GLXAxis::drawLabels(QPainter& painter)
     const int step = m_view->xGridStep();
     if (end <= start || step <= 0)
         return;
-    painter.setPen(m_view->gridColor());
+    painter.setPen(labelColor());
     const int first = int(start) - int(start) % step;
     for (int t = first; t <= int(end); t += step) {
         const int x = int(std::lround(m_view->timeToPixel(t)));

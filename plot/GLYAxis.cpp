@@ -8,6 +8,7 @@
 #include <QOpenGLVersionFunctionsFactory>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -73,10 +74,12 @@ void GLYAxis::drawTicks(int w, int h)
 
 void GLYAxis::drawLabels(QPainter& painter)
 {
-    painter.setPen(m_view->gridColor());
+    painter.setPen(labelColor());
     forEachGridValue(m_view, [&](double v, double step) {
         const int y = int(std::lround(m_view->valueToPixel(v)));
-        const QRect box(0, y - LabelHeight / 2, width() - TickLength - 2, LabelHeight);
+        // The labels at either end stay whole inside the axis.
+        const int top = std::clamp(y - LabelHeight / 2, 0, std::max(0, height() - LabelHeight));
+        const QRect box(0, top, width() - TickLength - 2, LabelHeight);
         painter.drawText(box, int(Qt::AlignRight | Qt::AlignVCenter), label(v, step));
     });
 }

@@ -47,8 +47,13 @@ void ShotHandler::suspendPackets()
 
 void ShotHandler::resumePackets()
 {
+    if (m_state == Offline)
+        return;
     m_packetsSuspended = false;
-    m_state = Idle;
+    if (m_resetWhileSuspended) {
+        m_resetWhileSuspended = false;
+        Q_EMIT unitResetDetected();
+    }
 }
 
 void ShotHandler::goOffline()
@@ -64,8 +69,14 @@ void ShotHandler::setSaveStopped(bool stopped)
 
 void ShotHandler::handlePacketFromBU(BUPacket* packet)
 {
-    if (m_packetsSuspended || !packet)
+    if (!packet)
         return;
+    if (m_packetsSuspended) {
+        if (m_state != Offline && packet->type() == BUPacket::UnitStatus &&
+            (packet->unitStatus().statusBits & BUPayload::UnitStatus::UnitResetBit))
+            m_resetWhileSuspended = true;
+        return;
+    }
     switch (packet->type()) {
     case BUPacket::ShotStart:
         if (m_state == Idle || m_operatingMode == MaintenanceMode)

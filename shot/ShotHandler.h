@@ -48,8 +48,10 @@ public:
 
     // The mode the unit runs in; maintenance shots are shown but never recorded.
     void setOperatingMode(int mode);
-    // While a dialog that touches the unit is open every packet is ignored; afterwards
-    // the shot state starts afresh.
+    // While a dialog is open (or the configuration is re-read) every packet is ignored.
+    // A shot in progress goes on afterwards, unless the watchdog cut it off meanwhile;
+    // offline stays offline. A unit reset reported meanwhile is reported on resuming,
+    // once however many came.
     void suspendPackets();
     void resumePackets();
     // The unit is unreachable: packets are ignored until the application restarts.
@@ -107,6 +109,7 @@ private:
     int m_state = Idle;
     int m_operatingMode = MonitorMode;
     bool m_packetsSuspended = false;
+    bool m_resetWhileSuspended = false;
     bool m_saveStopped = false;
     int m_packetCount = 0;
 };

@@ -7,7 +7,8 @@ SettingsChooserDialog::SettingsChooserDialog(QWidget* parent)
 {
     m_ui->setupUi(this);
     connect(m_ui->overwriteFileButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_ui->overwriteEquipmentButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_ui->overwriteEquipmentButton, &QPushButton::clicked, this,
+            [this] { done(OverwriteEquipment); });
 }
 
 SettingsChooserDialog::~SettingsChooserDialog() = default;

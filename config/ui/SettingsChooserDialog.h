@@ -8,14 +8,20 @@ namespace Ui {
 class settingsChooserDialog;
 }
 
-// Asks which side wins when the unit's settings differ from the file of the same name:
-// "Overwrite File" accepts (the unit's settings are kept and saved), "Overwrite
-// Equipment" rejects (the file's settings are sent to the unit).
+// Asks which side wins when the unit's settings differ from the file of the same name.
+// Its result tells the choice; Escape or the close button rejects, which chooses nothing.
 class SettingsChooserDialog : public QDialog
 {
     Q_OBJECT
 
 public:
+    enum Result
+    {
+        NoChoice = QDialog::Rejected,
+        OverwriteFile = QDialog::Accepted, // the unit's settings are kept and saved
+        OverwriteEquipment,                // the file's settings are sent to the unit
+    };
+
     explicit SettingsChooserDialog(QWidget* parent = nullptr);
     ~SettingsChooserDialog() override;
 

@@ -67,8 +67,16 @@ MatchResult SettingsMatcher::match(const SystemConfig& unit) const
     qDebug("CONFIG UNMATCHED.");
     if (!file->sameModuleKinds(unit))
         return useUnit(unit, false);
-    if (chooseOverwriteFile(name))
+    switch (choose(name)) {
+    case Choice::OverwriteFile:
         return useUnit(unit, true);
+    case Choice::NoChoice:
+        qWarning().noquote() << "No side chosen: the unit's settings differ from the file" << name
+                             << "and both are left as they are";
+        return useUnit(unit, false);
+    case Choice::OverwriteEquipment:
+        break;
+    }
     file->copyModuleIdentifiers(unit);
     file->setFlags(withReservedFlagsOf(file->flags(), unit));
     return {MatchResult::UseFileSendToUnit, std::move(file)};
@@ -84,11 +92,18 @@ bool SettingsMatcher::isUsableSettingsName(const QString& name)
     return true;
 }
 
-bool SettingsMatcher::chooseOverwriteFile(const QString& name) const
+SettingsMatcher::Choice SettingsMatcher::choose(const QString& name) const
 {
     if (chooserOverride())
         return chooserOverride()(m_dialogParent, name);
     SettingsChooserDialog dialog(m_dialogParent);
     dialog.setSettingsName(name);
-    return dialog.exec() == QDialog::Accepted;
+    switch (dialog.exec()) {
+    case SettingsChooserDialog::OverwriteFile:
+        return Choice::OverwriteFile;
+    case SettingsChooserDialog::OverwriteEquipment:
+        return Choice::OverwriteEquipment;
+    default:
+        return Choice::NoChoice;
+    }
 }

@@ -28,9 +28,13 @@ struct MatchResult
 class SettingsMatcher
 {
 public:
-    // True for "Overwrite File" (keep the unit's settings), false for "Overwrite
-    // Equipment" (send the file's settings).
-    using Chooser = std::function<bool(QWidget* parent, const QString& settingsName)>;
+    enum class Choice
+    {
+        OverwriteFile,      // keep the unit's settings and save them as the file
+        OverwriteEquipment, // send the file's settings to the unit
+        NoChoice,           // closed without a choice: neither side changes
+    };
+    using Chooser = std::function<Choice(QWidget* parent, const QString& settingsName)>;
 
     // Flag bits the settings file cannot hold; the unit's values of them always stand.
     static constexpr quint16 ReservedFlags = 0x0018;
@@ -48,7 +52,7 @@ public:
     static bool isUsableSettingsName(const QString& name);
 
 private:
-    bool chooseOverwriteFile(const QString& name) const;
+    Choice choose(const QString& name) const;
 
     QWidget* m_dialogParent;
 };

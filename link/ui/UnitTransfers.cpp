@@ -48,9 +48,14 @@ bool sendConfigurationToUnit(QWidget* parent, const SystemConfig& config)
     }
     progress.setValue(steps);
     if (!ok)
-        UserPrompt::critical(parent, tr("Communication Failure"),
-                             tr("Unable to communicate with BU.\nPlease check the connection."));
+        reportCommunicationFailure(parent);
     return ok;
+}
+
+void reportCommunicationFailure(QWidget* parent)
+{
+    UserPrompt::critical(parent, tr("Communication Failure"),
+                         tr("Unable to communicate with BU.\nPlease check the connection."));
 }
 
 bool synchronizeUnitClock(QWidget* parent, bool tellUser)

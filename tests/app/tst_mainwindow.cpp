@@ -1,7 +1,9 @@
 #include "AppSettings.h"
 #include "BUPacket.h"
 #include "DataPort.h"
+#include "FirmwareQuery.h"
 #include "FrameBuilder.h"
+#include "GLPlotArea.h"
 #include "GLPlotView.h"
 #include "LoopbackPeer.h"
 #include "MainWindow.h"
@@ -14,6 +16,7 @@
 #include "UserPrompt.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -31,7 +34,7 @@ const QString LinkDown = QStringLiteral("background-color: red;");
 
 QHostAddress unitAddress(int n)
 {
-    return QHostAddress(QStringLiteral("127.0.31.%1").arg(n));
+    return QHostAddress(QStringLiteral("127.0.71.%1").arg(n));
 }
 
 // The simulated unit, silent on its data port, that can go away and come back on its own
@@ -141,11 +144,28 @@ private Q_SLOTS:
         QVERIFY(!m_window->isVisible());
     }
 
-    void plotFocusesTheHighlightedChannelOfANewConfiguration()
+    void livePlotFocusesAnEnabledChannelAndOffersNoEditTool()
     {
         // Without a focused channel the value axis and the value tools have no scale.
         auto* plot = m_window->findChild<GLPlotView*>("plotView");
         QCOMPARE(plot->focusChannelIndex(), 0);
+
+        // The operator's channel is gone from the next configuration: the first enabled
+        // one takes over.
+        QTest::mouseClick(m_window->findChild<QWidget*>("channelLabel5"), Qt::LeftButton);
+        QCOMPARE(plot->focusChannelIndex(), 5);
+        SystemConfig config = m_window->systemConfig();
+        config.channelAt(0)->setEnabled(false);
+        config.channelAt(5)->setEnabled(false);
+        m_window->applyConfiguration(config);
+        QCOMPARE(plot->focusChannelIndex(), 1);
+        QCOMPARE(m_window->focusChannel(), quint8(1));
+
+        // Viewing tools only: nothing would send an edit on the live plot to the unit.
+        const auto tools = plot->findChildren<QActionGroup*>().value(0)->actions();
+        QVERIFY(!tools.isEmpty());
+        for (QAction* tool : tools)
+            QVERIFY(tool->data().toInt() < GLPlotArea::ZoneEditTool);
     }
 
     void modeButtonsSwitchTheUnitAndTheShotHandling()
@@ -169,6 +189,32 @@ private Q_SLOTS:
         QVERIFY(button("abortShotButton")->isEnabled());
         QVERIFY(button("settingsButton")->isEnabled());
         QCOMPARE(commands(*unit), (QList<QByteArray>{"010100", "010000"}));
+    }
+
+    // A mode the unit did not confirm stays unchanged on the PC too, and the operator is
+    // told once.
+    void modeStaysWhenTheUnitDoesNotConfirm_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<bool>("silent");
+        QTest::newRow("refused") << 21 << false;
+        QTest::newRow("no answer") << 22 << true;
+    }
+
+    void modeStaysWhenTheUnitDoesNotConfirm()
+    {
+        QFETCH(int, n);
+        QFETCH(bool, silent);
+        SimulatorThread unit(SimTest::fastUnit(unitAddress(n)));
+        QVERIFY(unit.startAndWait());
+        AppSettings().setValue(SettingKey::DeviceIPAddress, unitAddress(n).toIPv4Address());
+        unit.simulator()->setFaults({.silentControl = silent, .refuseControl = !silent});
+
+        QTest::mouseClick(button("freerunButton"), Qt::LeftButton);
+        QCOMPARE(m_window->operatingMode(), int(MainWindow::MonitorMode));
+        QVERIFY(button("monitorModeButton")->isChecked() && !button("freerunButton")->isChecked());
+        QCOMPARE(m_prompts.size(), 1);
+        QCOMPARE(m_prompts[0].title, QStringLiteral("Communication Failure"));
     }
 
     void commandButtonsSendTheirBits()
@@ -203,6 +249,33 @@ private Q_SLOTS:
         // Bit 7 set: the unit's alarm state is not known.
         QVERIFY(!MonitoringRules::alarmButtonLook(true, 0x81).enabled);
         QVERIFY(!MonitoringRules::alarmButtonLook(false, 0x01).enabled);
+    }
+
+    // The re-read after a unit reset runs the event loop; resets reported meanwhile wait
+    // and bring one more re-read, not one each inside the first.
+    void resetsDuringTheReReadBringOneMore()
+    {
+        const QHostAddress address = unitAddress(24);
+        SimulatorOptions options = SimTest::fastUnit(address);
+        options.faults.silentData = true;
+        SimulatorThread unit(options);
+        QVERIFY(unit.startAndWait());
+        AppSettings().setValue(SettingKey::DeviceIPAddress, address.toIPv4Address());
+        SimTest::FirmwareTypeGuard firmware(readFirmwareType());
+        const QByteArray reset = unitStatus(BUPayload::UnitStatus::UnitResetBit);
+        int rereads = 0;
+        UserPrompt::setMessageHandler([&](const UserPrompt::Message& message) {
+            if (message.title == QStringLiteral("BU Reset Detected") && ++rereads == 1) {
+                send(BUPacket::UnitStatus, reset);
+                send(BUPacket::UnitStatus, reset);
+            }
+            return QMessageBox::Ok;
+        });
+
+        send(BUPacket::UnitStatus, reset);
+        QCOMPARE(rereads, 2);
+        QVERIFY(m_window->isUnitOnline());
+        QVERIFY(!m_window->packetsSuspended());
     }
 
     void diskStateStopsSavingBelowTenPercent()

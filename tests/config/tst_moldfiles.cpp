@@ -16,6 +16,8 @@
 
 using Action = MatchResult::Action;
 Q_DECLARE_METATYPE(Action)
+using Choice = SettingsMatcher::Choice;
+Q_DECLARE_METATYPE(Choice)
 
 namespace {
 
@@ -67,7 +69,7 @@ private Q_SLOTS:
         UserPrompt::setFileHandler([this](const UserPrompt::FileRequest&) { return m_chosenPath; });
         SettingsMatcher::setChooser([this](QWidget*, const QString& name) {
             m_asked.append(name);
-            return m_overwriteFile;
+            return m_choice;
         });
     }
 
@@ -146,16 +148,19 @@ private Q_SLOTS:
         QCOMPARE(m_messages.size(), saved || name.isEmpty() ? 0 : 1);
     }
 
-    // Keeping the unit's settings overwrites the file: the dialog's acceptance.
-    void chooserAcceptsForOverwriteFile_data()
+    // Each button is a choice of its own; Escape chooses nothing.
+    void chooserResultTellsTheChoice_data()
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("result");
-        QTest::newRow("Overwrite File") << "Overwrite File" << int(QDialog::Accepted);
-        QTest::newRow("Overwrite Equipment") << "Overwrite Equipment" << int(QDialog::Rejected);
+        QTest::newRow("Overwrite File")
+            << "Overwrite File" << int(SettingsChooserDialog::OverwriteFile);
+        QTest::newRow("Overwrite Equipment")
+            << "Overwrite Equipment" << int(SettingsChooserDialog::OverwriteEquipment);
+        QTest::newRow("Escape") << "" << int(SettingsChooserDialog::NoChoice);
     }
 
-    void chooserAcceptsForOverwriteFile()
+    void chooserResultTellsTheChoice()
     {
         QFETCH(QString, button);
         SettingsChooserDialog dialog;
@@ -164,31 +169,38 @@ private Q_SLOTS:
         for (QPushButton* candidate : dialog.findChildren<QPushButton*>())
             if (candidate->text() == button)
                 QTest::mouseClick(candidate, Qt::LeftButton);
+        if (button.isEmpty())
+            QTest::keyClick(&dialog, Qt::Key_Escape);
         QTEST(dialog.result(), "result");
         QVERIFY(!dialog.isVisible());
     }
 
     void matchingDecidesWhichSideToKeep_data()
     {
-        QTest::addColumn<QString>("file");       // how the file differs from the unit
-        QTest::addColumn<bool>("overwriteFile"); // the operator's answer, asked for "zone"
+        QTest::addColumn<QString>("file");  // how the file differs from the unit
+        QTest::addColumn<Choice>("choice"); // the operator's answer, asked for "zone"
         QTest::addColumn<Action>("action");
-        QTest::newRow("no file, no folder") << "none" << false << MatchResult::UseUnitFileSaved;
-        QTest::newRow("unreadable") << "unreadable" << false << MatchResult::UseUnitFileSaved;
-        QTest::newRow("reserved flags only") << "" << false << MatchResult::UseUnit;
-        QTest::newRow("sensor code") << "sensor" << false << MatchResult::UseUnit;
-        QTest::newRow("identifier, enabled") << "module" << false << MatchResult::UseUnit;
-        QTest::newRow("other module kinds") << "kinds" << false << MatchResult::UseUnit;
-        QTest::newRow("overwrite file") << "zone" << true << MatchResult::UseUnitFileSaved;
-        QTest::newRow("overwrite equipment") << "zone" << false << MatchResult::UseFileSendToUnit;
+        const Choice equipment = Choice::OverwriteEquipment;
+        QTest::newRow("no file, no folder") << "none" << equipment << MatchResult::UseUnitFileSaved;
+        QTest::newRow("unreadable") << "unreadable" << equipment << MatchResult::UseUnitFileSaved;
+        QTest::newRow("reserved flags only") << "" << equipment << MatchResult::UseUnit;
+        QTest::newRow("sensor code") << "sensor" << equipment << MatchResult::UseUnit;
+        QTest::newRow("identifier, enabled") << "module" << equipment << MatchResult::UseUnit;
+        QTest::newRow("other module kinds") << "kinds" << equipment << MatchResult::UseUnit;
+        QTest::newRow("overwrite file")
+            << "zone" << Choice::OverwriteFile << MatchResult::UseUnitFileSaved;
+        QTest::newRow("overwrite equipment")
+            << "zone" << equipment << MatchResult::UseFileSendToUnit;
+        QTest::newRow("closed without a choice")
+            << "zone" << Choice::NoChoice << MatchResult::UseUnit;
     }
 
     void matchingDecidesWhichSideToKeep()
     {
         QFETCH(QString, file);
-        QFETCH(bool, overwriteFile);
+        QFETCH(Choice, choice);
         QFETCH(Action, action);
-        m_overwriteFile = overwriteFile;
+        m_choice = choice;
         const QString path = m_folder->filePath("CVO/settings/MoldA.xml");
         AppSettings().setValue("settingsPath", QFileInfo(path).path());
         SystemConfig fileConfig = unitConfig();
@@ -254,7 +266,7 @@ private:
     QStringList m_messages; // titles
     QString m_chosenPath;
     QStringList m_asked;
-    bool m_overwriteFile = true;
+    Choice m_choice = Choice::OverwriteFile;
 };
 
 CVO_TEST_MAIN(TestMoldFiles)

@@ -182,7 +182,9 @@ private Q_SLOTS:
         int asked = 0;
         SettingsMatcher::setChooser([&](QWidget*, const QString& name) {
             ++asked;
-            return name == QStringLiteral("E2E") && overwriteFile;
+            return name == QStringLiteral("E2E") && overwriteFile
+                       ? SettingsMatcher::Choice::OverwriteFile
+                       : SettingsMatcher::Choice::OverwriteEquipment;
         });
 
         SimulatorThread unit(options);
@@ -210,7 +212,9 @@ private Q_SLOTS:
         QCOMPARE(MoldSettingsFile::write(fileConfig, path), MoldSettingsFile::Status::Ok);
         const QByteArray before = readAll(path);
         int asked = 0;
-        SettingsMatcher::setChooser([&](QWidget*, const QString&) { return ++asked, true; });
+        SettingsMatcher::setChooser([&](QWidget*, const QString&) {
+            return ++asked, SettingsMatcher::Choice::OverwriteFile;
+        });
 
         SimulatorThread unit(fastUnit(unitAddress(5)));
         QVERIFY(unit.startAndWait());

@@ -1,4 +1,5 @@
 // What the plot area actually draws, read back from its framebuffer.
+#include "GLYAxis.h"
 #include "PlotViewFixture.h"
 #include "TestMain.h"
 
@@ -199,6 +200,18 @@ private Q_SLOTS:
         QVERIFY(differingPixels(before, after) > 100);
         const int differing = differingPixels(after, fresh.area()->grabFramebuffer());
         QVERIFY2(differing <= 5, qPrintable(QStringLiteral("%1 pixels differ").arg(differing)));
+    }
+
+    // The value labels are light on the black axis, and the topmost one (200 at the top
+    // edge) is drawn whole, below the edge.
+    void valueLabelsAreReadableAndWhole()
+    {
+        PlotViewFixture plot;
+        const QImage image = plot.view->yAxis()->grabFramebuffer();
+        const int labels = image.width() - 8; // left of the ticks
+        const auto light = [](QColor c) { return c.lightness() > 180; };
+        QVERIFY(count(image, QRect(0, 2, labels, 16), light) > 0);
+        QCOMPARE(count(image, QRect(0, 0, labels, 1), std::not_fn(isBlack)), 0);
     }
 };
 

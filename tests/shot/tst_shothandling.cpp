@@ -262,7 +262,7 @@ private Q_SLOTS:
     void suspendedOrOfflineHandlerIgnoresPackets()
     {
         QFETCH(bool, offline);
-        QSignalSpy started(m_handler.get(), &ShotHandler::shotStarted);
+        QSignalSpy ended(m_handler.get(), &ShotHandler::shotEnded);
         send(BUPacket::ShotStart, shotStart(1));
         if (offline)
             m_handler->goOffline();
@@ -272,16 +272,17 @@ private Q_SLOTS:
         send(BUPacket::ShotSamples, samples(0));
         send(BUPacket::ShotResult, shotResult(1));
         QCOMPARE(m_handler->currentShot()->channel(0)->sampleCount(), 0);
-        QCOMPARE(m_handler->state(),
-                 int(offline ? ShotHandler::Offline : ShotHandler::ShotInProgress));
-        if (offline)
-            return;
+        const int state = offline ? ShotHandler::Offline : ShotHandler::ShotInProgress;
+        QCOMPARE(m_handler->state(), state);
 
-        // After the dialog the shot state starts afresh.
+        // After the dialog the shot goes on and gets its rows and its end; offline stays.
         m_handler->resumePackets();
-        QCOMPARE(m_handler->state(), int(ShotHandler::Idle));
-        send(BUPacket::ShotStart, shotStart(2));
-        QCOMPARE(started.size(), 2);
+        QCOMPARE(m_handler->state(), state);
+        QCOMPARE(m_handler->packetsSuspended(), offline);
+        send(BUPacket::ShotSamples, samples(1));
+        send(BUPacket::ShotResult, shotResult(1));
+        QCOMPARE(m_handler->currentShot()->channel(0)->sampleCount(), offline ? 0 : 1);
+        QCOMPARE(ended.size(), offline ? 0 : 1);
     }
 
 private:
