@@ -49,35 +49,6 @@ private Q_SLOTS:
         QCOMPARE(f.view->xScaleSlider()->value(), 8);
     }
 
-    void clickWithTheZoomToolZoomsOneLevelOnBothAxes()
-    {
-        PlotViewFixture f;
-        f.area()->setTool(GLPlotArea::SingleChannelZoomTool);
-        const QPoint click = f.at(3000, 60);
-        const double t = f.view->pixelToTime(click.x());
-        const double v = f.view->pixelToValue(click.y());
-        f.press(click);
-        f.release(click);
-        QCOMPARE(f.view->xEnd() - f.view->xStart(), 5000.0);
-        QVERIFY(near((f.view->xStart() + f.view->xEnd()) / 2, t, 1.0));
-        QCOMPARE(f.view->focusedYMax() - f.view->focusedYMin(), 100.0f);
-        QVERIFY(near((f.view->focusedYMin() + f.view->focusedYMax()) / 2, v, 0.5));
-        QCOMPARE(f.view->xScaleSlider()->value(), 1);
-        QCOMPARE(f.view->yScaleSlider()->value(), 1);
-        QCOMPARE(f.view->channel(1)->yMax(), 200.0f); // not focused: unchanged
-    }
-
-    void allChannelZoomUsesEachChannelsOwnScale()
-    {
-        PlotViewFixture f;
-        f.view->setYRange(1, 0, 100);
-        f.area()->setTool(GLPlotArea::AllChannelZoomTool);
-        f.drag(QPoint(100, f.area()->height() / 2), QPoint(400, f.area()->height()));
-        QVERIFY(near(f.view->channel(0)->yMax(), 100.0, 1.0));
-        QVERIFY(near(f.view->channel(1)->yMax(), 50.0, 1.0));
-        QCOMPARE(f.view->channel(1)->yMin(), 0.0f);
-    }
-
     void scrollBarsFollowTheVisibleWindow()
     {
         PlotViewFixture f;
@@ -100,20 +71,6 @@ private Q_SLOTS:
             QCOMPARE(f.view->channel(ch)->yMin(), 30.0f);
             QCOMPARE(f.view->channel(ch)->yMax(), 80.0f);
         }
-    }
-
-    void handToolDragsTheContentAlong()
-    {
-        PlotViewFixture f;
-        f.view->setXRange(2000, 4000);
-        f.view->setYRange(0, 50, 100);
-        f.area()->setTool(GLPlotArea::HandTool);
-        const double msPerPx = 2000.0 / f.area()->width();
-        const double valuePerPx = 50.0 / f.area()->height();
-        f.drag(QPoint(300, 200), QPoint(400, 160));
-        QVERIFY(near(f.view->xStart(), 2000 - 100 * msPerPx, 0.2));
-        QVERIFY(near(f.view->focusedYMin(), 50 - 40 * valuePerPx, 0.02));
-        QCOMPARE(f.view->xEnd() - f.view->xStart(), 2000.0);
     }
 
     void zoneDragsReportAnOrderedZoneOfTheFocusedChannel()

@@ -208,22 +208,6 @@ private Q_SLOTS:
         QVERIFY(flooder.command().startsWith("500 "));
         QTRY_COMPARE_WITH_TIMEOUT(flooder.control.state(), QAbstractSocket::UnconnectedState, 3000);
     }
-
-    void stopsFromInsideItsOwnUploadSignal()
-    {
-        const FtpOptions options = optionsAt(7);
-        FtpStandIn ftp(options);
-        QVERIFY2(ftp.start(), qPrintable(ftp.errorString()));
-        // The unit stops serving once it has its firmware, while the session is still busy.
-        connect(&ftp, &FtpStandIn::uploadCompleted, &ftp, [&ftp] { ftp.stop(); });
-        const quint16 port = ftp.serverPort();
-        put(url(ftp, options, "apl.mot"), "S9030000FC\r\n"); // the reply may be cut off
-        QVERIFY(!ftp.isListening());
-        QCOMPARE(ftp.lastUpload().size, 12);
-        QTcpSocket late;
-        late.connectToHost(options.address, port);
-        QVERIFY(!late.waitForConnected(1000));
-    }
 };
 
 CVO_TEST_MAIN_NO_GUI(TestFtpStandIn)

@@ -90,16 +90,6 @@ private Q_SLOTS:
         QCOMPARE(table.reply("STAT"), QStringLiteral("自動運転中"));
     }
 
-    void refusesAnOversizeFile()
-    {
-        QFile big(m_dir.filePath("big.csv"));
-        QVERIFY(big.open(QIODevice::WriteOnly) && big.write("A,1\n") == 4);
-        QVERIFY(big.resize(MachineTable::kMaxFileSize + 1));
-        MachineTable table;
-        QVERIFY(!table.load(big.fileName()));
-        QVERIFY(!table.contains("A"));
-    }
-
     void dropsBrokenRequestsAndRecovers()
     {
         MachineRequestReader reader;
@@ -147,34 +137,6 @@ private Q_SLOTS:
             manager.port.close();
             QTest::qWait(50); // the machine's side sees the line closed between shots
         }
-    }
-
-    void managesItsLinkWithoutHarmingOthers()
-    {
-        MachineOptions options;
-        options.linkPath = m_dir.filePath("link");
-        QVERIFY(QFile::link(m_dir.filePath("gone-long-ago"), options.linkPath));
-        MachineStandIn first(options);
-        QVERIFY2(first.start(), qPrintable(first.errorString()));
-        QCOMPARE(QFileInfo(options.linkPath).symLinkTarget(), first.slavePath());
-
-        // A second simulator takes the path over; the first must not remove its link.
-        MachineStandIn second(options);
-        QVERIFY(second.start());
-        first.stop();
-        QCOMPARE(QFileInfo(options.linkPath).symLinkTarget(), second.slavePath());
-        second.stop();
-        QVERIFY(!QFileInfo(options.linkPath).isSymLink());
-
-        // A file that is no link is never replaced.
-        QFile file(options.linkPath);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("keep me");
-        file.close();
-        QVERIFY(!first.start());
-        QVERIFY(!first.isRunning());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("keep me"));
     }
 };
 

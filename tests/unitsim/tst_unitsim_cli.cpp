@@ -29,23 +29,6 @@ private Q_SLOTS:
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 0);
     }
-
-    void configurationsMustFitOneSampleFrame()
-    {
-        for (const QString& name : Presets::names()) {
-            SimulatorOptions options;
-            QVERIFY(Presets::make(name, &options.config));
-            QVERIFY2(options.problem().isEmpty(), qPrintable(name + options.problem()));
-        }
-        // Eight 4-channel modules fit, a ninth does not; nor does a unit without modules.
-        SimulatorOptions options;
-        options.config = SystemConfig();
-        QVERIFY(!options.problem().isEmpty());
-        for (quint32 i = 0; i < 9; ++i) {
-            options.config.addModule(0x01000000 + i);
-            QCOMPARE(options.problem().isEmpty(), i < 8);
-        }
-    }
 };
 
 CVO_TEST_MAIN_NO_GUI(TestUnitsimCli)

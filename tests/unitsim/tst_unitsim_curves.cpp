@@ -215,42 +215,6 @@ private Q_SLOTS:
         QVERIFY(store.setWaveformChunk(1, 1, 0, 10, pairs(10, 200, 100)));
         QCOMPARE(f.flags(plateauWith(150, 201), store.envelope(0)), 0);
     }
-
-    void storeRefusesMalformedTransfers()
-    {
-        ReferenceStore store;
-        QVERIFY(!store.setRanges(0, QList<quint16>(16, 1)));
-        QVERIFY(!store.setRanges(12, QList<quint16>(16, 1)));
-        QVERIFY(!store.setRanges(1, QList<quint16>(15, 1)));
-        QVERIFY(!store.setWaveformChunk(0, 1, 0, 1, pairs(1, 1, 1)));
-        QVERIFY(!store.setWaveformChunk(1, 0, 0, 1, pairs(1, 1, 1)));
-        QVERIFY(!store.setWaveformChunk(1, 9, 0, 1, pairs(1, 1, 1)));
-        QVERIFY(!store.setWaveformChunk(1, 1, 0, 201, pairs(201, 1, 1)));
-        QVERIFY(!store.setWaveformChunk(1, 1, 0, 3, pairs(2, 1, 1)));
-        QVERIFY(!store.setWaveformChunk(1, 1, 200, 10, pairs(10, 1, 1))); // chunk 0 lost
-        for (int c = 0; c < 88; ++c)
-            QVERIFY(!store.envelope(c));
-    }
-
-    void driftMakesExactlyEveryKthShotNgAndRepeatsWithItsSeed()
-    {
-        // New-channel monitoring, but with an integral-to-peak band the process can meet.
-        SystemConfig config;
-        config.setSamplingInterval(5);
-        config.addModule(0x11000001);
-        config.addModule(0x02000002);
-        for (int c = 0; c < config.channelCount(); ++c)
-            config.channelAt(c)->setPeakIntegral({0, 200, true});
-        ShotSynth synth({11, 4});
-        for (int shot = 1; shot <= 12; ++shot) {
-            const QList<QList<qint16>> samples = synth.makeShot(config, shot);
-            bool ng = false;
-            for (int c = 0; c < config.channelCount(); ++c)
-                ng |= judgeChannel(*config.channelAt(c), samples[c], 5, nullptr).flags != 0;
-            QCOMPARE(ng, shot % 4 == 0);
-        }
-        QCOMPARE(ShotSynth({11, 4}).makeShot(config, 5), synth.makeShot(config, 5));
-    }
 };
 
 CVO_TEST_MAIN_NO_GUI(TestUnitsimCurves)

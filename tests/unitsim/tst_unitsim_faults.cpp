@@ -132,42 +132,6 @@ private Q_SLOTS:
         QCOMPARE(samplesOfShot(shot, shot.first().start.shotNumber), expected);
     }
 
-    void silentDataKeepsTheConnectionButSendsNothing()
-    {
-        SimulatorOptions options = fastUnit(address(73));
-        options.faults.silentData = true;
-        QVERIFY(startUnit(options));
-        StreamClient client(options.address);
-        QVERIFY(client.waitConnected());
-        QTRY_VERIFY_WITH_TIMEOUT(unit()->statistics().shotsCompleted.load() >= 2, ShotTimeoutMs);
-        QCOMPARE(client.frames().size(), 0);
-        QCOMPARE(client.socket().state(), QAbstractSocket::ConnectedState);
-        unit()->setFaults({});
-        QTRY_VERIFY_WITH_TIMEOUT(client.count(BUPacket::UnitStatus) >= 1, ShotTimeoutMs);
-    }
-
-    void controlFaultsLastOnlyWhileSwitchedOn()
-    {
-        SimulatorOptions options = fastUnit(address(74));
-        options.faults.refuseControl = true;
-        QVERIFY(startUnit(options));
-        QCOMPARE(ControlPort(options.address, ControlPort::DefaultPort).open(), 1);
-        unit()->setFaults({.silentControl = true});
-        ControlPort port(options.address, ControlPort::DefaultPort);
-        port.setStageTimeout(300);
-        QCOMPARE(port.open(), 0);
-        QCOMPARE(port.setMode(1, 0), int(ControlNoExchange));
-        // A hung unit does not act on what it did not answer either.
-        unit()->setFaults({});
-        ControlPort second(options.address, ControlPort::DefaultPort);
-        QCOMPARE(second.open(), 0);
-        QCOMPARE(second.readStatus(), 0);
-        QCOMPARE(second.packet()->unitStatus().mode, quint8(0));
-        unit()->armWrongReply();
-        QCOMPARE(second.readSystemConfig(), int(ControlUnexpectedType));
-        QCOMPARE(second.readSystemConfig(), 0);
-    }
-
     void reportsAWatchdogResetInTheNextStatusOnly()
     {
         SimulatorOptions options = fastUnit(address(77));
