@@ -9,6 +9,19 @@ CountSpinBox::CountSpinBox(QWidget* parent) : QDoubleSpinBox(parent)
     setKeyboardTracking(false);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setFactor(1.0);
+    connect(this, &QDoubleSpinBox::valueChanged, this, [this] { setMarked(false); });
+}
+
+void CountSpinBox::setMarked(bool marked)
+{
+    if (marked == m_marked)
+        return;
+    m_marked = marked;
+    setStyleSheet(marked ? QStringLiteral("QDoubleSpinBox { background-color: #ffd0a0; }")
+                         : QString());
+    setToolTip(marked ? tr("The stored value is outside the allowed range and is shown "
+                           "limited. It is kept until you change it.")
+                      : QString());
 }
 
 int CountSpinBox::decimalsFor(double factor)

@@ -25,6 +25,11 @@ public:
     void setCountMaximum(qint64 maximum) { setCountRange(m_countMinimum, maximum); }
     void setCountMinimum(qint64 minimum) { setCountRange(minimum, m_countMaximum); }
 
+    // Marks a box that shows a stored count clamped to its limits, until the operator
+    // changes it: the stored value stays as it was until then.
+    bool isMarked() const { return m_marked; }
+    void setMarked(bool marked);
+
     qint64 toCount(double displayed) const;
     double toDisplayed(qint64 count) const;
     // 0 for factors of 1 or more, else the decimal digits of the factor (0.1 -> 1).
@@ -37,4 +42,5 @@ private:
     double m_offset = 0.0;
     qint64 m_countMinimum = 0;
     qint64 m_countMaximum = 0xFFFF;
+    bool m_marked = false;
 };

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QGroupBox>
+
+class ChannelConfig;
+class CountSpinBox;
+class QGridLayout;
+
+// Common ground of the check-able monitoring item editors: a grid of labelled rows, the
+// time limit that follows the observation period, and the rules that keep a pair of
+// spin boxes ordered. The check box of the group is the item's enabled flag.
+class ValueEditorBase : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    explicit ValueEditorBase(const QString& title, QWidget* parent = nullptr);
+
+    // Largest time in 10 ms units: the channel's observation period.
+    static int timeLimit(const ChannelConfig& channel);
+
+protected:
+    // "label" first [to second].
+    void addRow(const QString& label, QWidget* first, QWidget* second = nullptr);
+    // Limits both to minimum..maximum, shows the requested counts, keeps first <= second
+    // from then on, and marks a box whose stored count could not be shown as it is.
+    void fillPair(CountSpinBox* first, CountSpinBox* second, qint64 firstCount, qint64 secondCount,
+                  qint64 minimum, qint64 maximum);
+    void fillSingle(CountSpinBox* box, qint64 count, qint64 minimum, qint64 maximum);
+    void orderPair(CountSpinBox* first, CountSpinBox* second);
+    // Emits the editor's value on every change the operator makes (never while filling).
+    void watch(CountSpinBox* box);
+    void edited();
+    virtual void emitValue() = 0;
+
+    bool m_filling = false;
+
+private:
+    QGridLayout* m_grid;
+};
