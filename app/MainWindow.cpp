@@ -76,6 +76,7 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
     m_adminWindow->setQuitHandler([this] { quitApplication(); });
     m_displaySettingsWindow = new DisplaySettingsWindow(this);
     m_moldMachineDialog = new MoldMachineSettingsDialog(this);
+    createConfigEditor();
     createMachineLink();
 
     buildStatusBar();

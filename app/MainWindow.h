@@ -11,6 +11,7 @@
 
 class AboutDialog;
 class DisplaySettingsWindow;
+class MoldConfigWindow;
 class MoldMachineSettingsDialog;
 class SerialPacket;
 class FileController;
@@ -83,6 +84,7 @@ public:
     QString dataFolder() const { return m_dataFolder; }
     FileController* fileController() const { return m_fileController; }
     SerialPacket* machineLink() const { return m_serialPacket; }
+    MoldConfigWindow* moldConfigWindow() const { return m_moldConfigWindow; }
     quint8 focusChannel() const { return m_focusChannel; }
 
 Q_SIGNALS:
@@ -128,6 +130,7 @@ private Q_SLOTS:
     void on_connectButton_clicked();
     void on_alarmButton_clicked();
     void on_abortShotButton_clicked();
+    void on_settingsButton_clicked();
     void on_shotNumberResetButton_clicked();
     void on_shotCountClearButton_clicked();
     void on_zeroResetButton_clicked();
@@ -164,6 +167,7 @@ private:
     void applyDisplaySettings();
     void loadReferenceFile();
     void writeLogHeader(int event);
+    void createConfigEditor();
 
     // shots and status (MainWindowShots.cpp)
     void createShotHandler();
@@ -207,6 +211,7 @@ private:
     DisplaySettingsWindow* m_displaySettingsWindow = nullptr;
     std::unique_ptr<RawDataSaveWorker> m_rawDataSaveWorker;
     AboutDialog* m_aboutDialog = nullptr;
+    MoldConfigWindow* m_moldConfigWindow = nullptr;
 
     QLabel* m_dataStatusLabel = nullptr;
     QLabel* m_mmcStatusLabel = nullptr;

@@ -1,6 +1,8 @@
 #include "ChannelSettingsWidget.h"
 
+#include "AppSettings.h"
 #include "ChannelConfig.h"
+#include "ChannelDisplaySettings.h"
 #include "GLPlotArea.h"
 #include "GLPlotHost.h"
 #include "GLPlotView.h"
@@ -138,6 +140,15 @@ void ChannelSettingsWidget::setSystemConfig(SystemConfig* config)
     plot->removeAllChannels();
     if (config)
         plot->setChannelCount(config->channelCount());
+    // The channel keeps the colour and the opacities the operator knows from the monitor.
+    AppSettings settings;
+    plot->setGridOpacity(float(settings.gridOpacity()));
+    plot->setReferenceWaveformOpacity(float(settings.referenceWaveformOpacity()));
+    plot->setRangeOpacity(float(settings.rangeOpacity()));
+    plot->setPressureFullScale(float(settings.pressureDisplayRange()));
+    ChannelDisplaySettings display;
+    for (int c = 0; c < plot->channelCount(); ++c)
+        plot->setChannelColor(c, display.entry(c).color);
     refreshPlot();
 }
 

@@ -8,6 +8,7 @@
 #include "MachineStandIn.h"
 #include "MainWindow.h"
 #include "ModuleConfigBase.h"
+#include "MoldConfigWindow.h"
 #include "MoldSettingsFile.h"
 #include "SettingsMatcher.h"
 #include "ShotData.h"
@@ -15,15 +16,20 @@
 #include "SimulatorThread.h"
 #include "SystemConfig.h"
 #include "TestMain.h"
+#include "TimeEditSpinBox.h"
 #include "UnitSimulator.h"
 #include "UnitState.h"
 #include "UserPrompt.h"
+#include "ValueEditSpinBox.h"
+#include "ZoneEditorWidget.h"
 
 #include <QAction>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTimer>
+#include <QTreeWidget>
 
 namespace {
 
@@ -244,16 +250,6 @@ private Q_SLOTS:
         SimulatorThread unit(options);
         QVERIFY(unit.startAndWait());
         startWindow(unitAddress(6));
-        const QString data = m_window->dataFolder();
-        const auto filesNamed = [&](const QString& pattern) {
-            QStringList found;
-            for (const QFileInfo& folder :
-                 QDir(data).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
-                for (const QFileInfo& file :
-                     QDir(folder.filePath()).entryInfoList({pattern}, QDir::Files))
-                    found.append(file.filePath());
-            return found;
-        };
         QTRY_VERIFY_WITH_TIMEOUT(filesNamed("all_E2E_*p.csv").size() >= 2, TimeoutMs);
         QTRY_VERIFY_WITH_TIMEOUT(
             readAll(filesNamed("log_E2E_*p.csv").value(0)).contains(", OK, ") ||
@@ -268,7 +264,74 @@ private Q_SLOTS:
         machine.stop();
     }
 
+    void editedZoneReachesTheUnitAndItsJudgement()
+    {
+        // Nothing monitored: every shot is OK until the edit.
+        SimulatorOptions options = fastUnit(unitAddress(7));
+        for (int c = 0; c < options.config.channelCount(); ++c) {
+            ChannelConfig& channel = *options.config.channelAt(c);
+            for (int zone : {ChannelConfig::Zone1, ChannelConfig::Zone2, ChannelConfig::EjectZone})
+                channel.setZone(zone, Zone{0, 0, 0, 0, false, false});
+            channel.setPoint(TSec{0, 0, 0, false});
+            channel.setPeakTime(TimeRange{0, 0, false});
+            channel.setIntegral(ValueRange{0, 0, false});
+            channel.setPeakIntegral(ValueRange{0, 0, false});
+            channel.setSlope(Slope{0, 0, 0, 0, false});
+        }
+        SimulatorThread unit(options);
+        QVERIFY(unit.startAndWait());
+        startWindow(unitAddress(7));
+        // The day's shot log is shared with earlier cases: read this window's part only.
+        const auto thisSession = [this] {
+            const QByteArray log = readAll(filesNamed("log_E2E_*p.csv").value(0));
+            return log.mid(log.lastIndexOf("CVO Manager started."));
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(thisSession().contains(", OK, "), TimeoutMs);
+
+        // The operator narrows zone 1 of the first channel to 1 count over the whole
+        // (1 s) period, so the next shot's peak lies above it, and saves.
+        MoldConfigWindow* editor = m_window->moldConfigWindow();
+        Zone tight;
+        QTimer::singleShot(0, editor, [&] {
+            auto* tree = editor->findChild<QTreeWidget*>("systemTreeWidget");
+            tree->setCurrentItem(tree->topLevelItem(0)->child(0)->child(0));
+            auto* zone = editor->findChild<ZoneEditorWidget*>("zone1Editor");
+            zone->setChecked(true);
+            zone->endBox()->setCount(100);
+            zone->startBox()->setCount(0);
+            zone->lowerBox()->setCount(0);
+            zone->upperBox()->setCount(1);
+            tight = zone->value();
+            editor->findChild<QPushButton*>("saveButton")->click();
+        });
+        QMetaObject::invokeMethod(m_window.get(), "on_settingsButton_clicked");
+        QCOMPARE(m_window->systemConfig().channelAt(0)->zone1(), tight);
+        QVERIFY(readAll(m_settingsFolder->path() + "/E2E.xml").contains("<zone1"));
+
+        Zone held;
+        unit.call([&](UnitSimulator& s) { held = s.state().config().channelAt(0)->zone1(); });
+        QCOMPARE(held, tight);
+        const auto judgedAfterEdit = [&] {
+            const QByteArray log = thisSession();
+            const qsizetype edit = log.indexOf("System configuration modified.");
+            return edit >= 0 && !log.left(edit).contains(", NG, ") &&
+                   log.indexOf(", NG, , Z1, ", edit) > edit;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(judgedAfterEdit(), TimeoutMs);
+    }
+
 private:
+    QStringList filesNamed(const QString& pattern) const
+    {
+        QStringList found;
+        for (const QFileInfo& folder :
+             QDir(m_window->dataFolder()).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
+            for (const QFileInfo& file :
+                 QDir(folder.filePath()).entryInfoList({pattern}, QDir::Files))
+                found.append(file.filePath());
+        return found;
+    }
+
     void startWindow(const QHostAddress& address)
     {
         AppSettings().setValue("deviceIPAddress", address.toIPv4Address());
