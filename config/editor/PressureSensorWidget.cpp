@@ -5,6 +5,7 @@
 #include "FirmwareInfo.h"
 #include "KRT24ModuleConfig.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -103,7 +104,11 @@ void PressureSensorWidget::buildRow(int channel)
     row.name->setMinimumWidth(row.name->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 10);
     row.rating = new QComboBox;
     row.rating->setObjectName(QStringLiteral("ratingComboBox"));
-    row.rating->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // The longest ratings would make the table wider than the editor: the combo shows
+    // a sensor type's start, its open list shows every name in full.
+    row.rating->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    row.rating->setMinimumContentsLength(14);
+    row.rating->view()->setTextElideMode(Qt::ElideNone);
     row.factor = new QComboBox;
     row.factor->setObjectName(QStringLiteral("factorComboBox"));
     for (int i = 0; i < FactorCount; ++i)
@@ -216,6 +221,7 @@ void PressureSensorWidget::fillRatings(QComboBox* combo) const
     const QStringList texts = ratingTexts();
     for (int i = 0; i < texts.size(); ++i)
         combo->addItem(texts[i], Ratings[i]);
+    combo->view()->setMinimumWidth(combo->view()->sizeHintForColumn(0) + 24);
     // Adding items selects the first, which is no rating the channel chose.
     combo->setCurrentIndex(selected.isValid() ? combo->findData(selected) : -1);
 }
