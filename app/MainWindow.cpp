@@ -12,6 +12,7 @@
 #include "DataPort.h"
 #include "DisplaySettingsWindow.h"
 #include "FileController.h"
+#include "LanguageCatalogs.h"
 #include "MoldFileController.h"
 #include "MoldMachineSettingsDialog.h"
 #include "MoldMachineTable.h"
@@ -64,6 +65,7 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
     AppResources::initialise();
 
     m_systemConfig = std::make_unique<SystemConfig>();
+    createLanguageCatalogs();
     m_ui->setupUi(this);
     createShotHandler();
     MoldFileController::instance().setDialogParent(this);
@@ -218,18 +220,6 @@ void MainWindow::applyCommandLineSwitches(const QStringList& arguments)
     qDebug("Debug buttons disabled.");
 }
 
-void MainWindow::groupLanguageActions()
-{
-    m_languageActions = new QActionGroup(this);
-    m_languageActions->setObjectName(QStringLiteral("languageActionGroup"));
-    m_languageActions->setExclusive(true);
-    for (QAction* action :
-         {m_ui->actionEnglish, m_ui->actionJapanese, m_ui->actionTraditional_Chinese,
-          m_ui->actionSimplified_Chinese, m_ui->actionKorean}) {
-        m_languageActions->addAction(action);
-    }
-}
-
 void MainWindow::createDataPort()
 {
     m_dataPort = new DataPort(this);
@@ -261,7 +251,8 @@ void MainWindow::buildStatusBar()
     m_recordingStatusLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     showRecordingStatus(true, QString());
 
-    m_wdtCountLabel = new QLabel(tr("WDT:%1").arg(0), this);
+    m_wdtCountLabel = new QLabel(this);
+    showWatchdogCount(0);
     m_wdtCountLabel->setObjectName(QStringLiteral("wdtCountLabel"));
 
     m_wdtCountClearButton = new QPushButton(tr("Clear"), this);

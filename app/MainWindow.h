@@ -11,6 +11,7 @@
 
 class AboutDialog;
 class DisplaySettingsWindow;
+class LanguageCatalogs;
 class MoldConfigWindow;
 class MoldMachineSettingsDialog;
 class SerialPacket;
@@ -122,6 +123,7 @@ public Q_SLOTS:
     void resizeChannelDetailsScrollArea(int width);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -152,6 +154,10 @@ private:
     // construction (MainWindow.cpp)
     void applyCommandLineSwitches(const QStringList& arguments);
     void groupLanguageActions();
+    void createLanguageCatalogs();
+    void changeLanguage();
+    void retranslateCodeTexts();
+    void showWatchdogCount(int count);
     void createDataPort();
     void buildStatusBar();
     void applyStyleSheets();
@@ -201,7 +207,9 @@ private:
     std::unique_ptr<Ui::mainWindow> m_ui;
     std::unique_ptr<SystemConfig> m_systemConfig;
     std::unique_ptr<ShotHandler> m_shotHandler;
+    std::unique_ptr<LanguageCatalogs> m_languages;
     QActionGroup* m_languageActions = nullptr;
+    int m_watchdogCount = 0;
     DataPort* m_dataPort = nullptr;
     QTimer* m_reconnectTimer = nullptr;
     AdminWindow* m_adminWindow = nullptr;

@@ -78,7 +78,7 @@ void MainWindow::showUnitStatus(const BUPayload::UnitStatus& status)
     m_ui->shotNumber->setText(QString::number(status.shotNumber));
     m_ui->shotCountOK->setText(QString::number(status.judgedCount - status.ngCount));
     m_ui->shotCountNG->setText(QString::number(status.ngCount));
-    m_wdtCountLabel->setText(tr("WDT:%1").arg(status.entries[0].status & 0x0F));
+    showWatchdogCount(status.entries[0].status & 0x0F);
     QList<bool> flags;
     for (int i = 0; i < 11; ++i)
         flags.append(status.entries[i].status & 0x10);

@@ -210,7 +210,7 @@ void MainWindow::onWdtCountClearButton_clicked()
     qDebug("on_wdtCount called.");
     const quint8 mode = operatingMode() == MaintenanceMode ? MaintenanceMode : MonitorMode;
     if (sendMode(mode, WatchdogClear))
-        m_wdtCountLabel->setText(tr("WDT:%1").arg(0));
+        showWatchdogCount(0);
 }
 
 void MainWindow::on_freerunButton_clicked()

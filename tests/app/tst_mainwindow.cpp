@@ -265,7 +265,7 @@ private Q_SLOTS:
         const QByteArray reset = unitStatus(BUPayload::UnitStatus::UnitResetBit);
         int rereads = 0;
         UserPrompt::setMessageHandler([&](const UserPrompt::Message& message) {
-            if (message.title == QStringLiteral("BU Reset Detected") && ++rereads == 1) {
+            if (message.title == QStringLiteral("Equipment Reset Detected") && ++rereads == 1) {
                 send(BUPacket::UnitStatus, reset);
                 send(BUPacket::UnitStatus, reset);
             }

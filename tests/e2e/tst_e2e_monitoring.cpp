@@ -134,7 +134,7 @@ private Q_SLOTS:
                                  TimeoutMs); // the file of the first read
         const auto reset =
             std::find_if(m_prompts.cbegin(), m_prompts.cend(), [](const UserPrompt::Message& m) {
-                return m.title == QStringLiteral("BU Reset Detected");
+                return m.title == QStringLiteral("Equipment Reset Detected");
             });
         QVERIFY(reset != m_prompts.cend());
         QCOMPARE(reset->autoCloseMs, 5000);
@@ -155,7 +155,7 @@ private Q_SLOTS:
         startWindow(unitAddress(3)); // nothing listens there
         QTRY_VERIFY_WITH_TIMEOUT(m_window->shotState() == MainWindow::Offline, TimeoutMs);
         QVERIFY(std::any_of(m_prompts.cbegin(), m_prompts.cend(), [](const UserPrompt::Message& m) {
-            return m.title == QStringLiteral("Can not connect to BU Control port");
+            return m.title == QStringLiteral("Can not connect to control port of the equipment");
         }));
         QCOMPARE(m_window->systemConfig().channelCount(), 12);
         QVERIFY(m_window->packetsSuspended());

@@ -1,0 +1,114 @@
+// The interface languages: the built-in English display catalog, the catalogs found beside
+// the application, the choice from the locale and switching while windows are open.
+
+#include "LanguageCatalogs.h"
+#include "MainWindow.h"
+#include "MoldConfigWindow.h"
+#include "TestMain.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDomDocument>
+#include <QLabel>
+#include <QPushButton>
+
+class TestLanguages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void englishCatalogShowsEveryDisplayTextInItsContext();
+    void catalogBesideTheApplicationDecidesTheLocaleChoice_data();
+    void catalogBesideTheApplicationDecidesTheLocaleChoice();
+    void switchingLanguageRetranslatesTheWindowAndAnOpenDialog();
+};
+
+void TestLanguages::englishCatalogShowsEveryDisplayTextInItsContext()
+{
+    LanguageCatalogs catalogs(QStringList{});
+    catalogs.install(LanguageCatalogs::English);
+    QFile ts(QStringLiteral(CVO_SOURCE_DIR "/resources/translations/cvo_en.ts"));
+    QVERIFY(ts.open(QIODevice::ReadOnly));
+    QDomDocument document;
+    QVERIFY(document.setContent(&ts));
+    int entries = 0;
+    const QDomNodeList contexts = document.elementsByTagName(QStringLiteral("context"));
+    for (int c = 0; c < contexts.size(); ++c) {
+        const QDomElement context = contexts.at(c).toElement();
+        const QByteArray name = context.firstChildElement(QStringLiteral("name")).text().toUtf8();
+        const QDomNodeList messages = context.elementsByTagName(QStringLiteral("message"));
+        for (int m = 0; m < messages.size(); ++m, ++entries) {
+            const QDomElement message = messages.at(m).toElement();
+            const QByteArray source =
+                message.firstChildElement(QStringLiteral("source")).text().toUtf8();
+            QCOMPARE(QCoreApplication::translate(name, source),
+                     message.firstChildElement(QStringLiteral("translation")).text());
+        }
+    }
+    QCOMPARE(entries, 129);
+    // One source, two contexts, two texts; a text outside the catalog stays as written.
+    const char* failure = "Unable to communicate with BU.\nPlease check the connection.";
+    QVERIFY(QCoreApplication::translate("IOTestDialog", failure) !=
+            QCoreApplication::translate("MainWindow", failure));
+    QCOMPARE(QCoreApplication::translate("MainWindow", "Communication Failure"),
+             QStringLiteral("Communication Failure"));
+    QCOMPARE(QCoreApplication::translate("GLPlotView", "C"), QStringLiteral("℃"));
+}
+
+void TestLanguages::catalogBesideTheApplicationDecidesTheLocaleChoice_data()
+{
+    QTest::addColumn<bool>("catalogPresent");
+    QTest::addColumn<int>("chosen");
+    QTest::newRow("zh-SG with its catalog") << true << int(LanguageCatalogs::SimplifiedChinese);
+    QTest::newRow("zh-SG without") << false << int(LanguageCatalogs::English);
+}
+
+void TestLanguages::catalogBesideTheApplicationDecidesTheLocaleChoice()
+{
+    QFETCH(bool, catalogPresent);
+    QFETCH(int, chosen);
+    QTemporaryDir folder;
+    if (catalogPresent)
+        QVERIFY(QFile::copy(QStringLiteral(CVO_TEST_QM), folder.filePath("cvo_zh_CN.qm")));
+    LanguageCatalogs catalogs(QStringList{folder.path()});
+    QCOMPARE(catalogs.isAvailable(LanguageCatalogs::SimplifiedChinese), catalogPresent);
+    QCOMPARE(int(catalogs.languageForLocale(QStringLiteral("zh-SG"))), chosen);
+    QCOMPARE(int(catalogs.languageForLocale(QStringLiteral("ja-JP"))),
+             int(LanguageCatalogs::English));
+}
+
+void TestLanguages::switchingLanguageRetranslatesTheWindowAndAnOpenDialog()
+{
+    // A Japanese catalog in the working folder (a shortcut may start there).
+    QTemporaryDir folder;
+    QVERIFY(QFile::copy(QStringLiteral(CVO_TEST_QM), folder.filePath("cvo_ja.qm")));
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    MainWindow window(QStringList{"cvo-manager", "-n"});
+    QDir::setCurrent(previous);
+    auto* japanese = window.findChild<QAction*>("actionJapanese");
+    QVERIFY(japanese->isVisible());
+    QVERIFY(!window.findChild<QAction*>("actionKorean")->isVisible());
+    auto* viewer = window.findChild<QPushButton*>("viewerButton");
+    QTRY_COMPARE(viewer->text(), QStringLiteral("WAVEFORM EDITOR"));
+
+    MoldConfigWindow* editor = window.moldConfigWindow();
+    editor->show();
+    QLabel* period = nullptr;
+    for (QLabel* label : editor->findChildren<QLabel*>())
+        if (label->text() == QStringLiteral("Time span:"))
+            period = label;
+    QVERIFY(period);
+
+    japanese->trigger();
+    QTRY_COMPARE(viewer->text(), QStringLiteral("波形エディタ"));
+    QTRY_COMPARE(period->text(), QStringLiteral("測定時間:"));
+    window.findChild<QAction*>("actionEnglish")->trigger();
+    QTRY_COMPARE(viewer->text(), QStringLiteral("WAVEFORM EDITOR"));
+    QTRY_COMPARE(period->text(), QStringLiteral("Time span:"));
+    QCOMPARE(window.findChild<QLabel*>("wdtCountLabel")->text(), QStringLiteral("WDT:0"));
+    editor->hide();
+}
+
+CVO_TEST_MAIN(TestLanguages)
+#include "tst_languages.moc"
