@@ -52,8 +52,7 @@ void AboutDialog::showEvent(QShowEvent* event)
 
 void AboutDialog::showVersions()
 {
-    QString text = QStringLiteral("System Version\n\nCVO Manager  : ") +
-                   QCoreApplication::applicationVersion();
+    QString text = tr("System Version\n\nCVO Manager  : ") + QCoreApplication::applicationVersion();
     m_ui->versionTextEdit->setPlainText(text);
     if (m_config.moduleCount() == 0) {
         return;

@@ -18,7 +18,7 @@ const QString MissingPortMark = QStringLiteral("* ");
 } // namespace
 
 AdminWindow::AdminWindow(QWidget* parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::AdminWindow>()),
+    : QDialog(parent), m_ui(std::make_unique<Ui::adminWindow>()),
       m_quit([] { QCoreApplication::exit(0); }), m_portList(&AdminWindow::systemSerialPorts)
 {
     m_ui->setupUi(this);

@@ -11,7 +11,7 @@ class QLineEdit;
 class QShowEvent;
 
 namespace Ui {
-class AdminWindow;
+class adminWindow;
 }
 
 // The administration dialog: unit address, molding machine serial port, data and
@@ -76,7 +76,7 @@ private:
     void emitSaveDataTypes();
     static QStringList systemSerialPorts();
 
-    std::unique_ptr<Ui::AdminWindow> m_ui;
+    std::unique_ptr<Ui::adminWindow> m_ui;
     quint32 m_deviceAddress = 0;
     QuitHandler m_quit;
     PortListSource m_portList;

@@ -16,7 +16,7 @@ constexpr int PercentPerStep = 100 / DisplaySettingsWindow::OpacitySteps;
 } // namespace
 
 DisplaySettingsWindow::DisplaySettingsWindow(QWidget* parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::DisplaySettingsWindow>())
+    : QDialog(parent), m_ui(std::make_unique<Ui::displaySettingsDialog>())
 {
     m_ui->setupUi(this);
     m_opacities = {{

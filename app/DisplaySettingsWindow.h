@@ -9,7 +9,7 @@ class QLabel;
 class QSlider;
 
 namespace Ui {
-class DisplaySettingsWindow;
+class displaySettingsDialog;
 }
 
 // How the live plot looks: pressure display range, how many earlier shots stay overlaid
@@ -64,7 +64,7 @@ private:
     bool saveSettings();
     static QString percentText(int sliderValue);
 
-    std::unique_ptr<Ui::DisplaySettingsWindow> m_ui;
+    std::unique_ptr<Ui::displaySettingsDialog> m_ui;
     std::array<OpacityControl, 4> m_opacities;
     int m_shownPressureRange = 0;
     bool m_pressureRangeChanged = false;

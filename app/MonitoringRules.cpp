@@ -30,10 +30,13 @@ DiskState diskState(qint64 freeBytes, qint64 totalBytes)
 {
     const int percent = totalBytes > 0 ? int(double(freeBytes) * 100.0 / double(totalBytes)) : 0;
     if (percent < 10)
-        return {percent, tr("Save Stopped"), QStringLiteral("background-color: red;"), true};
+        return {percent, tr(QT_TRANSLATE_NOOP("MainWindow", "Save Stopped")),
+                QStringLiteral("background-color: red;"), true};
     if (percent < 50)
-        return {percent, tr("Low"), QStringLiteral("background-color: orange;"), false};
-    return {percent, tr("OK"), QStringLiteral("background-color: darkturquoise;"), false};
+        return {percent, tr(QT_TRANSLATE_NOOP("MainWindow", "Low")),
+                QStringLiteral("background-color: orange;"), false};
+    return {percent, tr(QT_TRANSLATE_NOOP("MainWindow", "OK")),
+            QStringLiteral("background-color: darkturquoise;"), false};
 }
 
 } // namespace MonitoringRules

@@ -13,7 +13,7 @@ namespace {
 
 QString tr(const char* text)
 {
-    return QCoreApplication::translate("UnitTransfers", text);
+    return QCoreApplication::translate("MainWindow", text);
 }
 
 bool writeAll(ControlPort& port, const SystemConfig& config, QProgressDialog& progress)
@@ -34,7 +34,8 @@ bool writeAll(ControlPort& port, const SystemConfig& config, QProgressDialog& pr
 bool sendConfigurationToUnit(QWidget* parent, const SystemConfig& config)
 {
     const int steps = config.moduleCount() + 2;
-    QProgressDialog progress(tr("Sending Mold Configuration..."), tr("Abort"), 0, steps, parent);
+    QProgressDialog progress(tr(QT_TRANSLATE_NOOP("MainWindow", "Sending Mold Configuration...")),
+                             tr(QT_TRANSLATE_NOOP("MainWindow", "Abort")), 0, steps, parent);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
 
@@ -54,8 +55,10 @@ bool sendConfigurationToUnit(QWidget* parent, const SystemConfig& config)
 
 void reportCommunicationFailure(QWidget* parent)
 {
-    UserPrompt::critical(parent, tr("Communication Failure"),
-                         tr("Unable to communicate with BU.\nPlease check the connection."));
+    UserPrompt::critical(
+        parent, tr(QT_TRANSLATE_NOOP("MainWindow", "Communication Failure")),
+        tr(QT_TRANSLATE_NOOP("MainWindow",
+                             "Unable to communicate with BU.\nPlease check the connection.")));
 }
 
 bool synchronizeUnitClock(QWidget* parent, bool tellUser)
@@ -69,9 +72,12 @@ bool synchronizeUnitClock(QWidget* parent, bool tellUser)
     if (!tellUser)
         return ok;
     if (ok)
-        UserPrompt::information(parent, tr("BU Clock Sync"),
-                                tr("BU clock successfully synchronized."));
+        UserPrompt::information(
+            parent, tr(QT_TRANSLATE_NOOP("MainWindow", "BU Clock Sync")),
+            tr(QT_TRANSLATE_NOOP("MainWindow", "BU clock successfully synchronized.")));
     else
-        UserPrompt::critical(parent, tr("BU Clock Sync"), tr("BU clock synchronization failed."));
+        UserPrompt::critical(
+            parent, tr(QT_TRANSLATE_NOOP("MainWindow", "BU Clock Sync")),
+            tr(QT_TRANSLATE_NOOP("MainWindow", "BU clock synchronization failed.")));
     return ok;
 }

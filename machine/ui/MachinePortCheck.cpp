@@ -9,9 +9,8 @@ bool MachinePortCheck::openAtStartup(SerialPacket& link, QWidget* parent)
 {
     if (link.openPort())
         return true;
-    UserPrompt::warning(
-        parent, QCoreApplication::translate("MachinePortCheck", "USB Port Open Error"),
-        QCoreApplication::translate("MachinePortCheck",
-                                    "Can not open the file.\nPlease check the connection."));
+    UserPrompt::warning(parent, QCoreApplication::translate("MainWindow", "USB Port Open Error"),
+                        QCoreApplication::translate(
+                            "MainWindow", "Can not open the file.\nPlease check the connection."));
     return false;
 }

@@ -12,7 +12,7 @@
 #include <QTextStream>
 
 MoldMachineSettingsDialog::MoldMachineSettingsDialog(QWidget* parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::MoldMachineSettingsDialog>())
+    : QDialog(parent), m_ui(std::make_unique<Ui::moldMachineSettingsDialog>())
 {
     m_ui->setupUi(this);
 }

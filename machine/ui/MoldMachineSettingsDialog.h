@@ -6,7 +6,7 @@
 #include <memory>
 
 namespace Ui {
-class MoldMachineSettingsDialog;
+class moldMachineSettingsDialog;
 }
 
 // Lets the operator edit the molding machine table ("Mold_Machine.csv") as plain text.
@@ -34,6 +34,6 @@ public:
     void done(int result) override;
 
 private:
-    std::unique_ptr<Ui::MoldMachineSettingsDialog> m_ui;
+    std::unique_ptr<Ui::moldMachineSettingsDialog> m_ui;
     QString m_filePath;
 };
