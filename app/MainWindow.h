@@ -11,6 +11,8 @@
 
 class AboutDialog;
 class DisplaySettingsWindow;
+class FirmwareUpdateWindow;
+class IOTestDialog;
 class MoldMachineSettingsDialog;
 class SerialPacket;
 class FileController;
@@ -142,6 +144,9 @@ private Q_SLOTS:
     void on_actionDisplaySettings_triggered();
     void moduleSettingsWindowRequested(int) {}
     void on_actionOpenReferenceFile_triggered();
+    // System menu services (MainWindowService.cpp)
+    void on_actionFirmwareUpdate_triggered();
+    void on_actionIOTest_triggered();
     void on_debugButton_clicked() {}
     void on_debug2Button_clicked() {}
 
@@ -207,6 +212,8 @@ private:
     DisplaySettingsWindow* m_displaySettingsWindow = nullptr;
     std::unique_ptr<RawDataSaveWorker> m_rawDataSaveWorker;
     AboutDialog* m_aboutDialog = nullptr;
+    FirmwareUpdateWindow* m_firmwareUpdateWindow = nullptr; // created at first use
+    IOTestDialog* m_ioTestDialog = nullptr;                 // created at first use
 
     QLabel* m_dataStatusLabel = nullptr;
     QLabel* m_mmcStatusLabel = nullptr;
