@@ -83,6 +83,8 @@ bool FirmwareUploader::start(const QString& host, const QString& remoteName,
 {
     if (isRunning())
         return false;
+    if (m_thread.joinable())
+        m_thread.join();
     auto transfer = std::make_unique<Transfer>();
     transfer->run = ++m_run;
     transfer->url = QStringLiteral("ftp://%1:%2/%3").arg(host).arg(m_port).arg(remoteName).toUtf8();
@@ -90,6 +92,7 @@ bool FirmwareUploader::start(const QString& host, const QString& remoteName,
     transfer->inactivityMs = m_inactivityMs;
     transfer->owner = this;
     m_cancel = false;
+    m_busy = true;
     m_thread = std::thread([this, t = transfer.release()] {
         std::unique_ptr<Transfer> owned(t);
         run(owned.get());
@@ -99,11 +102,13 @@ bool FirmwareUploader::start(const QString& host, const QString& remoteName,
 
 void FirmwareUploader::cancel()
 {
-    if (!isRunning())
-        return;
-    ++m_run;
-    m_cancel = true;
-    m_thread.join();
+    if (m_busy) {
+        ++m_run;
+        m_cancel = true;
+        m_busy = false;
+    }
+    if (m_thread.joinable())
+        m_thread.join();
 }
 
 // Posts a report to the GUI thread; it is dropped there when its run was abandoned.
@@ -121,9 +126,7 @@ void FirmwareUploader::deliver(quint64 run, std::function<void()> report)
 void FirmwareUploader::finishRun(quint64 run, Outcome outcome, const QString& error)
 {
     deliver(run, [this, outcome, error] {
-        // The thread has ended or is about to: its last act was to queue this report.
-        if (m_thread.joinable())
-            m_thread.join();
+        m_busy = false;
         Q_EMIT finished(outcome, error);
     });
 }

@@ -47,7 +47,7 @@ public:
     // Abandons a running upload: its connection is closed, and neither progress nor an
     // outcome of it is reported any more.
     void cancel();
-    bool isRunning() const { return m_thread.joinable(); }
+    bool isRunning() const { return m_busy; }
 
 Q_SIGNALS:
     void progress(qint64 sent, qint64 total);
@@ -63,6 +63,9 @@ private:
     quint16 m_port = DefaultPort;
     int m_inactivityMs = DefaultInactivityMs;
     std::thread m_thread;
+    // Cleared when the outcome is handed over. The thread's last steps may still run then;
+    // it is joined at the next start or cancel rather than while the GUI thread waits.
+    bool m_busy = false;
     std::atomic<bool> m_cancel{false};
     // Reports of an abandoned run still queued for the GUI thread are dropped by number.
     std::atomic<quint64> m_run{0};

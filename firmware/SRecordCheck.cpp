@@ -58,7 +58,7 @@ SRecordCheck::Result SRecordCheck::check(const QByteArray& bytes)
         qsizetype stop = bytes.indexOf('\n', start);
         if (stop < 0 || stop > end)
             stop = end;
-        QByteArray line = bytes.mid(start, stop - start);
+        QByteArrayView line = QByteArrayView(bytes).sliced(start, stop - start);
         if (line.endsWith('\r'))
             line.chop(1);
         start = stop + 1;
@@ -90,7 +90,7 @@ SRecordCheck::Result SRecordCheck::check(const QByteArray& bytes)
 }
 
 // An empty string when the line is a sound record; otherwise what is wrong with it.
-QString SRecordCheck::checkRecord(const QByteArray& line, int* recordType)
+QString SRecordCheck::checkRecord(QByteArrayView line, int* recordType)
 {
     if (line.size() > MaxLineLength)
         return tr("The line is longer than any S-record.");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // Checks that bytes are a complete Motorola S-record firmware image before the unit gets
@@ -26,5 +27,5 @@ public:
     static Result check(const QByteArray& bytes);
 
 private:
-    static QString checkRecord(const QByteArray& line, int* recordType);
+    static QString checkRecord(QByteArrayView line, int* recordType);
 };
