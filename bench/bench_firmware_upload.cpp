@@ -166,7 +166,7 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    const QByteArray image = SRecordImage::image(800 * 1024);
+    const QByteArray image = SRecordImage::image(46000);
     const QString file = QDir(dir.path()).filePath(QStringLiteral("apl_source.mot"));
     QFile out(file);
     if (!out.open(QIODevice::WriteOnly) || out.write(image) != image.size())

@@ -59,7 +59,6 @@ void FirmwareUpdateWindow::on_selectButton_clicked(bool)
     if (path.isEmpty())
         return;
     m_ui->filePathEdit->setText(path);
-    m_ui->updateButton->setEnabled(true);
     qDebug() << "New path:" << path;
 }
 

@@ -1,42 +1,33 @@
 #pragma once
 
-#include <QByteArray>
-#include <QList>
+#include <QByteArrayList>
 
 // Firmware images as a build tool writes them, for the tests and the benchmark.
 namespace SRecordImage {
 
-inline QByteArray record(char type, quint32 address, int addressBytes, const QByteArray& data)
+// An S1 record of 16 data bytes at `address`.
+inline QByteArray record(quint16 address)
 {
-    QByteArray bytes;
-    for (int i = addressBytes - 1; i >= 0; --i)
-        bytes += char((address >> (8 * i)) & 0xFF);
-    bytes += data;
-    unsigned sum = unsigned(bytes.size() + 1);
+    QByteArray bytes = QByteArray(1, 19) + char(address >> 8) + char(address) +
+                       QByteArray(16, char(address / 16 * 7));
+    quint8 sum = 0;
     for (char b : bytes)
         sum += quint8(b);
-    bytes.prepend(char(bytes.size() + 1));
-    bytes += char(~sum & 0xFF);
-    return 'S' + QByteArray(1, type) + bytes.toHex().toUpper();
+    return "S1" + (bytes + char(~sum)).toHex().toUpper();
 }
 
-// A header, `size` bytes of data in S3 records of 32 bytes and an S7 termination.
-inline QList<QByteArray> lines(int size)
+// A header, `records` data records and an S9 termination.
+inline QByteArrayList lines(int records)
 {
-    QList<QByteArray> result{record('0', 0, 2, "apl")};
-    for (int offset = 0; offset < size; offset += 32) {
-        QByteArray data;
-        for (int i = offset; i < qMin(size, offset + 32); ++i)
-            data += char(i * 7 + i / 256);
-        result << record('3', quint32(offset), 4, data);
-    }
-    result << record('7', 0, 4, {});
-    return result;
+    QByteArrayList result{"S00600004844521B"};
+    for (int i = 0; i < records; ++i)
+        result << record(quint16(i * 16));
+    return result << "S9030000FC";
 }
 
-inline QByteArray image(int size)
+inline QByteArray image(int records)
 {
-    return lines(size).join("\r\n") + "\r\n";
+    return lines(records).join("\r\n") + "\r\n";
 }
 
 } // namespace SRecordImage
