@@ -135,6 +135,12 @@ void FirmwareUploader::run(Transfer* t)
 {
     CURL* easy = curl_easy_init();
     CURLM* multi = curl_multi_init();
+    if (!easy || !multi) {
+        curl_easy_cleanup(easy);
+        curl_multi_cleanup(multi);
+        finishRun(t->run, Failed, QStringLiteral("libcurl could not be initialised."));
+        return;
+    }
     curl_easy_setopt(easy, CURLOPT_URL, t->url.constData());
     curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "ftp");
     curl_easy_setopt(easy, CURLOPT_UPLOAD, 1L);
