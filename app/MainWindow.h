@@ -13,6 +13,8 @@ class AboutDialog;
 class DisplaySettingsWindow;
 class LanguageCatalogs;
 class MoldConfigWindow;
+class FirmwareUpdateWindow;
+class IOTestDialog;
 class MoldMachineSettingsDialog;
 class SerialPacket;
 class FileController;
@@ -147,6 +149,9 @@ private Q_SLOTS:
     void on_actionDisplaySettings_triggered();
     void moduleSettingsWindowRequested(int) {}
     void on_actionOpenReferenceFile_triggered();
+    // System menu services (MainWindowService.cpp)
+    void on_actionFirmwareUpdate_triggered();
+    void on_actionIOTest_triggered();
     void on_debugButton_clicked() {}
     void on_debug2Button_clicked() {}
 
@@ -220,6 +225,8 @@ private:
     std::unique_ptr<RawDataSaveWorker> m_rawDataSaveWorker;
     AboutDialog* m_aboutDialog = nullptr;
     MoldConfigWindow* m_moldConfigWindow = nullptr;
+    FirmwareUpdateWindow* m_firmwareUpdateWindow = nullptr; // created at first use
+    IOTestDialog* m_ioTestDialog = nullptr;                 // created at first use
 
     QLabel* m_dataStatusLabel = nullptr;
     QLabel* m_mmcStatusLabel = nullptr;
