@@ -1,0 +1,57 @@
+#include "ChannelStatistics.h"
+
+#include "ChannelDataType.h"
+#include "DataSetReader.h"
+
+ChannelParameters ChannelParameters::defaults(QChar letter, int periodSeconds)
+{
+    ChannelParameters p;
+    const float offset =
+        ChannelDataType::defaultMinimumOffset(ChannelDataType::codeOfLetter(letter));
+    p.upperMinimumOffset = offset;
+    p.lowerMinimumOffset = -offset;
+    p.rangeEnd = periodSeconds * 1000;
+    return p;
+}
+
+namespace ChannelStatistics {
+
+void recalculateAverage(const QList<WaveformStatistics::Waveform>& files,
+                        const QList<bool>& visible, int smoothing, ChannelSeries& series)
+{
+    series.average =
+        WaveformStatistics::smoothed(WaveformStatistics::average(files, visible), smoothing);
+    series.deviation = WaveformStatistics::standardDeviation(files, visible, series.average);
+}
+
+void recalculateLimits(const ChannelParameters& p, ChannelSeries& series)
+{
+    series.lower = WaveformStatistics::limitEnvelope(series.average, series.deviation, p.lowerSigma,
+                                                     p.lowerMinimumOffset, p.lowerTimeAllowance,
+                                                     p.lowerSmoothing);
+    series.upper = WaveformStatistics::limitEnvelope(series.average, series.deviation, p.upperSigma,
+                                                     p.upperMinimumOffset, p.upperTimeAllowance,
+                                                     p.upperSmoothing);
+}
+
+QList<ChannelParameters> defaultParameters(const DataFileLayout& layout)
+{
+    QList<ChannelParameters> parameters;
+    for (QChar letter : layout.attributes)
+        parameters.append(ChannelParameters::defaults(letter, layout.period));
+    return parameters;
+}
+
+QList<ChannelSeries> compute(const QList<QList<QList<float>>>& files, const QList<bool>& visible,
+                             const QList<ChannelParameters>& parameters)
+{
+    QList<ChannelSeries> series(parameters.size());
+    for (qsizetype c = 0; c < parameters.size(); ++c) {
+        const QList<QList<float>> channel = DataSetReader::channelOfFiles(files, int(c));
+        recalculateAverage(channel, visible, parameters.at(c).averageSmoothing, series[c]);
+        recalculateLimits(parameters.at(c), series[c]);
+    }
+    return series;
+}
+
+} // namespace ChannelStatistics
