@@ -142,6 +142,7 @@ private Q_SLOTS:
     void on_actionDisplaySettings_triggered();
     void moduleSettingsWindowRequested(int) {}
     void on_actionOpenReferenceFile_triggered();
+    void on_viewerButton_clicked();
     void on_debugButton_clicked() {}
     void on_debug2Button_clicked() {}
 
@@ -207,6 +208,7 @@ private:
     DisplaySettingsWindow* m_displaySettingsWindow = nullptr;
     std::unique_ptr<RawDataSaveWorker> m_rawDataSaveWorker;
     AboutDialog* m_aboutDialog = nullptr;
+    class DataViewerWindow* m_dataViewerWindow = nullptr;
 
     QLabel* m_dataStatusLabel = nullptr;
     QLabel* m_mmcStatusLabel = nullptr;

@@ -246,6 +246,14 @@ void GLPlotData::appendDataFileSample(int file, float value)
     }
 }
 
+void GLPlotData::setDataFile(int file, const GLWaveform& waveform)
+{
+    if (file >= 0 && file < m_dataFiles.size()) {
+        m_dataFiles[file] = waveform;
+        touch();
+    }
+}
+
 namespace {
 
 QList<bool> fileVisibility(const GLPlotHost* view, qsizetype count)

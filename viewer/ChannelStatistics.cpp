@@ -3,6 +3,9 @@
 #include "ChannelDataType.h"
 #include "DataSetReader.h"
 
+#include <cmath>
+#include <optional>
+
 ChannelParameters ChannelParameters::defaults(QChar letter, int periodSeconds)
 {
     ChannelParameters p;
@@ -12,6 +15,31 @@ ChannelParameters ChannelParameters::defaults(QChar letter, int periodSeconds)
     p.lowerMinimumOffset = -offset;
     p.rangeEnd = periodSeconds * 1000;
     return p;
+}
+
+int ChannelParameters::sigmaSlider(float sigma)
+{
+    return int(std::floor(sigma / SigmaStep + 0.5f));
+}
+
+void ChannelParameters::setRangeFromSeconds(const QString& from, const QString& to, int periodMs)
+{
+    const auto ms = [](const QString& text) -> std::optional<int> {
+        bool ok = false;
+        const double seconds = text.toDouble(&ok);
+        if (!ok || !std::isfinite(seconds) || std::fabs(seconds) > 1e6)
+            return std::nullopt;
+        return int(std::floor((seconds + 0.0005) * 1000.0));
+    };
+    const int begin = ms(from).value_or(0);
+    const std::optional<int> end = ms(to);
+    if (!end || *end > periodMs) {
+        rangeStart = begin;
+        rangeEnd = periodMs;
+    } else {
+        rangeStart = std::min(begin, *end);
+        rangeEnd = std::max(begin, *end);
+    }
 }
 
 namespace ChannelStatistics {

@@ -24,6 +24,15 @@ struct ChannelParameters
 
     // Defaults for a channel of the given data file letter over the whole period.
     static ChannelParameters defaults(QChar letter, int periodSeconds);
+
+    // Sigma is chosen on a slider in steps of 0.2 from 0.2 to 8.0.
+    static constexpr float SigmaStep = 0.2f;
+    static int sigmaSlider(float sigma);
+    static float sigmaOfSlider(int slider) { return float(slider) * SigmaStep; }
+    // The monitoring waveform range from the seconds typed in the "From" and "To" fields:
+    // a "From" that is no number is 0; a "To" that is no number or lies past the period
+    // ends the range at the period.
+    void setRangeFromSeconds(const QString& from, const QString& to, int periodMs);
 };
 
 // A channel's monitoring waveform: the series the file stores and the unit receives.

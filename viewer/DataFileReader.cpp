@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -73,17 +74,18 @@ DataFileReader::Status readHeader(LineCursor& lines, const DataFileLayout* first
     return DataFileReader::Good;
 }
 
-void readRow(QByteArrayView line, bool skipFirst, QList<QList<float>>& channels)
+// Writes one row's samples at `row` of every channel; the columns are sized beforehand.
+void readRow(QByteArrayView line, bool skipFirst, float* const* columns, qsizetype count,
+             qsizetype row)
 {
     const char* pos = line.data();
     const char* end = pos + line.size();
-    const qsizetype count = channels.size();
     qsizetype field = skipFirst ? -1 : 0;
     while (field < count) {
         const char* comma = static_cast<const char*>(std::memchr(pos, ',', size_t(end - pos)));
         const char* fieldEnd = comma ? comma : end;
         if (field >= 0)
-            channels[field].append(DataFileReader::parseFloat(pos, fieldEnd));
+            columns[field][row] = DataFileReader::parseFloat(pos, fieldEnd);
         ++field;
         if (!comma)
             break;
@@ -93,7 +95,38 @@ void readRow(QByteArrayView line, bool skipFirst, QList<QList<float>>& channels)
     }
     // A short row still gives every channel a sample, so that all stay aligned.
     for (qsizetype c = std::max<qsizetype>(field, 0); c < count; ++c)
-        channels[c].append(0.0f);
+        columns[c][row] = 0.0f;
+}
+
+// Plain decimals ("-12.35") with at most 7 digits are exact as float, and so is the
+// power of ten dividing them: one correctly rounded division gives the same float as a
+// full conversion, several times faster. Anything else takes the full conversion.
+bool parseShortDecimal(const char* begin, const char* end, float& value)
+{
+    const bool negative = begin < end && *begin == '-';
+    const char* p = negative ? begin + 1 : begin;
+    quint32 mantissa = 0;
+    int digits = 0;
+    int decimals = -1;
+    for (; p < end; ++p) {
+        if (*p >= '0' && *p <= '9') {
+            mantissa = mantissa * 10 + quint32(*p - '0');
+            if (++digits > 7)
+                return false;
+            if (decimals >= 0)
+                ++decimals;
+        } else if (*p == '.' && decimals < 0) {
+            decimals = 0;
+        } else {
+            return false;
+        }
+    }
+    if (digits == 0)
+        return false;
+    static constexpr float Powers[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f};
+    const float magnitude = decimals > 0 ? float(mantissa) / Powers[decimals] : float(mantissa);
+    value = negative ? -magnitude : magnitude;
+    return true;
 }
 
 } // namespace
@@ -104,9 +137,14 @@ float DataFileReader::parseFloat(const char* begin, const char* end, bool* ok)
         ++begin;
     while (end > begin && isBlank(end[-1]))
         --end;
+    float value = 0.0f;
+    if (parseShortDecimal(begin, end, value)) {
+        if (ok)
+            *ok = true;
+        return value;
+    }
     if (begin < end && *begin == '+' && end - begin > 1 && begin[1] != '-')
         ++begin;
-    float value = 0.0f;
     const auto [ptr, ec] = std::from_chars(begin, end, value);
     const bool good = begin < end && ec == std::errc() && ptr == end;
     if (ok)
@@ -121,16 +159,23 @@ DataFileReader::Result DataFileReader::parse(QByteArrayView bytes, const DataFil
     result.status = readHeader(lines, first, result.layout);
     if (result.status != Good)
         return result;
-    result.channels.resize(result.layout.channelCount());
-    const qsizetype expected = lines.remainingLines();
-    for (QList<float>& channel : result.channels)
-        channel.reserve(expected);
+    const qsizetype count = result.layout.channelCount();
+    result.channels.resize(count);
+    const qsizetype capacity = lines.remainingLines();
+    std::vector<float*> columns(static_cast<size_t>(count));
+    for (qsizetype c = 0; c < count; ++c) {
+        result.channels[c].resize(capacity);
+        columns[size_t(c)] = result.channels[c].data();
+    }
+    qsizetype rows = 0;
     while (!lines.atEnd()) {
         const QByteArrayView line = lines.next();
         // Blank lines (a trailing one, typically) carry no sample.
         if (!line.trimmed().isEmpty())
-            readRow(line, result.layout.hasElapsedTime, result.channels);
+            readRow(line, result.layout.hasElapsedTime, columns.data(), count, rows++);
     }
+    for (QList<float>& channel : result.channels)
+        channel.resize(rows);
     return result;
 }
 
@@ -141,6 +186,11 @@ DataFileReader::Result DataFileReader::read(const QString& path, const DataFileL
         Result result;
         result.status = OpenFailed;
         return result;
+    }
+    // Mapped rather than copied: the recorded files of a set add up to tens of megabytes.
+    if (const qint64 size = file.size(); size > 0) {
+        if (const uchar* mapped = file.map(0, size))
+            return parse(QByteArrayView(mapped, size), first);
     }
     const QByteArray bytes = file.readAll();
     return parse(bytes, first);
