@@ -13,8 +13,10 @@ runs=${2:-5}
 stats="$build/tools/cvo-stats/cvo-stats"
 [ -x "$stats" ] || { echo "build cvo-stats first ($stats)"; exit 1; }
 
+# Debian's interpreter, the one python3-pandas installs into.
+py=/usr/bin/python3
 need=()
-python3 -c 'import pandas' 2>/dev/null || need+=(python3-pandas)
+$py -c 'import pandas' 2>/dev/null || need+=(python3-pandas)
 Rscript -e 'library(data.table)' >/dev/null 2>&1 || need+=(r-cran-data.table)
 if [ ${#need[@]} -gt 0 ]; then
   SUDO=""
@@ -28,7 +30,7 @@ trap 'rm -rf "$work"' EXIT
 
 # Recorded files as the manager writes them: a shot header, the attribute line, the
 # separator, the column header and 10,000 rows of an elapsed time and 40 pressures.
-python3 - "$work" <<'PY'
+$py - "$work" <<'PY'
 import math, random, sys
 folder = sys.argv[1]
 channels, rows = 40, 10000
@@ -55,28 +57,31 @@ for f in range(35):
 PY
 du -sh "$work"
 
+# Both the way one would write them for speed: every file read whole by the library's
+# reader, then element-wise mean and population standard deviation across the files.
 cat >"$work/pandas_stats.py" <<'PY'
 import glob, sys
+import numpy as np
 import pandas as pd
-frames = [pd.read_csv(p, skiprows=10, skipinitialspace=True)
-          for p in sorted(glob.glob(sys.argv[1] + "/all_*.csv"))]
-stacked = pd.concat([f.iloc[:, 1:] for f in frames], keys=range(len(frames)))
-grouped = stacked.groupby(level=1)
-mean, std = grouped.mean(), grouped.std(ddof=0)
-print(mean.shape, float(std.values.max()))
+files = sorted(glob.glob(sys.argv[1] + "/all_*.csv"))
+cube = np.stack([pd.read_csv(p, skiprows=10, skipinitialspace=True).iloc[:, 1:].to_numpy()
+                 for p in files])
+mean, std = cube.mean(axis=0), cube.std(axis=0)
+print(mean.shape, float(std.max()))
 PY
 
 cat >"$work/datatable_stats.R" <<'R'
 library(data.table)
 files <- sort(Sys.glob(file.path(commandArgs(TRUE)[1], "all_*.csv")))
-tables <- lapply(files, function(p) fread(p, skip = 10, header = TRUE)[, -1])
-stacked <- rbindlist(lapply(seq_along(tables), function(i) tables[[i]][, row := .I]))
-means <- stacked[, lapply(.SD, mean), by = row]
-sds <- stacked[, lapply(.SD, function(x) sqrt(mean(x^2) - mean(x)^2)), by = row]
-cat(dim(means), max(as.matrix(sds[, -1])), "\n")
+mats <- lapply(files, function(p) as.matrix(fread(p, skip = 10, header = TRUE)[, -1]))
+n <- length(mats)
+means <- Reduce(`+`, mats) / n
+sds <- sqrt(pmax(Reduce(`+`, lapply(mats, function(m) m^2)) / n - means^2, 0))
+cat(dim(means), max(sds), "\n")
 R
 
 median_of() { # command... -> median wall seconds of $runs runs
+  set -e
   local times=()
   for _ in $(seq "$runs"); do
     local start end
@@ -88,8 +93,13 @@ median_of() { # command... -> median wall seconds of $runs runs
   printf '%s\n' "${times[@]}" | sort -g | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'
 }
 
+# Each must work before it is timed.
+"$stats" "$work"/all_*.csv >/dev/null
+$py "$work/pandas_stats.py" "$work"
+Rscript "$work/datatable_stats.R" "$work"
+
 t_stats=$(median_of "$stats" --wavcsv "$work/out.wavcsv" --average "$work/avg.csv" "$work"/all_*.csv)
-t_pandas=$(median_of python3 "$work/pandas_stats.py" "$work")
+t_pandas=$(median_of $py "$work/pandas_stats.py" "$work")
 t_dt=$(median_of Rscript "$work/datatable_stats.R" "$work")
 
 printf 'cvo-stats   %.3f s (both output files written)\n' "$t_stats"

@@ -2,6 +2,7 @@
 
 #include "ChannelDataType.h"
 #include "DataSetReader.h"
+#include "ParallelFor.h"
 
 #include <cmath>
 #include <optional>
@@ -74,11 +75,12 @@ QList<ChannelSeries> compute(const QList<QList<QList<float>>>& files, const QLis
                              const QList<ChannelParameters>& parameters)
 {
     QList<ChannelSeries> series(parameters.size());
-    for (qsizetype c = 0; c < parameters.size(); ++c) {
+    ChannelSeries* out = series.data();
+    parallelFor(parameters.size(), [&](qsizetype c) {
         const QList<QList<float>> channel = DataSetReader::channelOfFiles(files, int(c));
-        recalculateAverage(channel, visible, parameters.at(c).averageSmoothing, series[c]);
-        recalculateLimits(parameters.at(c), series[c]);
-    }
+        recalculateAverage(channel, visible, parameters.at(c).averageSmoothing, out[c]);
+        recalculateLimits(parameters.at(c), out[c]);
+    });
     return series;
 }
 

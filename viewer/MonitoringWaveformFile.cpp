@@ -1,6 +1,7 @@
 #include "MonitoringWaveformFile.h"
 
 #include "DataFileReader.h"
+#include "ParallelFor.h"
 #include "RealFormat.h"
 
 #include <QFile>
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -147,40 +149,50 @@ bool readChannel(Lines& lines, qsizetype rows, ChannelParameters& p, ChannelSeri
     return true;
 }
 
+QByteArray renderChannel(const ChannelParameters& parameters, const ChannelSeries& s)
+{
+    QByteArray out;
+    const qsizetype rows =
+        std::min({s.average.size(), s.deviation.size(), s.upper.size(), s.lower.size()});
+    out.reserve(rows * 4 * (RealFormat::MaxLength + 1) + 128);
+    out += DataFileLayout::Separator.toLatin1();
+    out += '\n';
+    appendParameters(out, parameters);
+    for (qsizetype i = 0; i < rows; ++i) {
+        char row[4 * (RealFormat::MaxLength + 1)];
+        char* p = RealFormat::write(row, s.average.at(i));
+        *p++ = ',';
+        p = RealFormat::write(p, s.deviation.at(i));
+        *p++ = ',';
+        p = RealFormat::write(p, s.upper.at(i));
+        *p++ = ',';
+        p = RealFormat::write(p, s.lower.at(i));
+        *p++ = '\n';
+        out.append(row, p - row);
+    }
+    return out;
+}
+
 } // namespace
 
 QByteArray MonitoringWaveformFile::render(const MonitoringWaveform& waveform, const QDateTime& now)
 {
     QByteArray out;
-    qsizetype values = 0;
-    for (const ChannelSeries& s : waveform.series)
-        values += s.average.size() * 4;
-    out.reserve(values * 10 + 4096);
     appendHeader(out, "Monitoring Waveform", waveform.layout, now);
     out += waveform.layout.columnNames.join(QStringLiteral(", ")).toUtf8();
     out += '\n';
-    const QByteArray separator = DataFileLayout::Separator.toLatin1();
+    // Channels are rendered side by side, then joined in order.
     const qsizetype channels = std::min(waveform.parameters.size(), waveform.series.size());
-    for (qsizetype c = 0; c < channels; ++c) {
-        const ChannelSeries& s = waveform.series.at(c);
-        out += separator;
-        out += '\n';
-        appendParameters(out, waveform.parameters.at(c));
-        const qsizetype rows =
-            std::min({s.average.size(), s.deviation.size(), s.upper.size(), s.lower.size()});
-        for (qsizetype i = 0; i < rows; ++i) {
-            char row[4 * (RealFormat::MaxLength + 1)];
-            char* p = RealFormat::write(row, s.average.at(i));
-            *p++ = ',';
-            p = RealFormat::write(p, s.deviation.at(i));
-            *p++ = ',';
-            p = RealFormat::write(p, s.upper.at(i));
-            *p++ = ',';
-            p = RealFormat::write(p, s.lower.at(i));
-            *p++ = '\n';
-            out.append(row, p - row);
-        }
-    }
+    std::vector<QByteArray> sections(static_cast<size_t>(channels));
+    parallelFor(channels, [&](qsizetype c) {
+        sections[size_t(c)] = renderChannel(waveform.parameters.at(c), waveform.series.at(c));
+    });
+    qsizetype size = out.size();
+    for (const QByteArray& section : sections)
+        size += section.size();
+    out.reserve(size);
+    for (const QByteArray& section : sections)
+        out += section;
     return out;
 }
 
