@@ -17,7 +17,9 @@ bool DataFileLayout::parseAttributeLine(const QString& line)
     period = fields.at(1).toInt(&periodOk);
     interval = fields.at(2).toInt(&intervalOk);
     attributes = fields.at(3);
-    return periodOk && intervalOk;
+    // A unit holds at most 11 modules of 8 channels; far more letters is no recording, and
+    // would make every row allocate for channels that do not exist.
+    return periodOk && intervalOk && attributes.size() <= MaxChannels;
 }
 
 bool DataFileLayout::parseColumnLine(const QString& line)

@@ -36,6 +36,7 @@ struct DataFileLayout
     // the elapsed-time column when present).
     bool parseColumnLine(const QString& line);
 
+    static constexpr int MaxChannels = 256;
     static const QString AttributePrefix;
     static const QString Separator; // 40 equals signs
     static const QString ElapsedTimeColumn;

@@ -133,9 +133,6 @@ void readRow(QByteArrayView line, bool skipFirst, float* const* columns, qsizety
         while (pos < end && isBlank(*pos))
             ++pos;
     }
-    // A short row still gives every channel a sample, so that all stay aligned.
-    for (qsizetype c = std::max<qsizetype>(field, 0); c < count; ++c)
-        columns[c][row] = 0.0f;
 }
 
 // The whole field a short plain decimal; anything else takes the full conversion.
@@ -178,6 +175,7 @@ DataFileReader::Result DataFileReader::parse(QByteArrayView bytes, const DataFil
     result.channels.resize(count);
     const qsizetype capacity = lines.remainingLines();
     std::vector<float*> columns(static_cast<size_t>(count));
+    // Zero-filled: the fields a short row lacks read as 0, so all channels stay aligned.
     for (qsizetype c = 0; c < count; ++c) {
         result.channels[c].resize(capacity);
         columns[size_t(c)] = result.channels[c].data();

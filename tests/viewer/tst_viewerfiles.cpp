@@ -46,6 +46,8 @@ private Q_SLOTS:
         QTest::newRow("same settings") << recorded("1,500,PT", Columns, Rows) << 0;
         QTest::newRow("no attribute line") << QByteArray("Shot:1\n1,2\n") << 1;
         QTest::newRow("period not a number") << recorded("1s,500,PT", Columns, Rows) << 1;
+        QTest::newRow("more channels than a unit has")
+            << recorded("1,500," + QByteArray(257, 'P'), Columns, Rows) << 1;
         QTest::newRow("no separator") << recorded("1,500,PT", "", Columns + "\n" + Rows) << 1;
         QTest::newRow("a column too many") << recorded("1,500,PT", Columns + ", 3:x", Rows) << 1;
         QTest::newRow("no elapsed time, one too many")
