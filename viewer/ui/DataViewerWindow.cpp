@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 #include <QSignalBlocker>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -33,6 +34,14 @@ public:
 QString secondsText(qint32 ms)
 {
     return QString::number((ms / 10) / 100.0, 'g', 6);
+}
+
+// The time allowance field read as a number truncated to whole samples; a value no
+// waveform could use is limited before it is converted, so that any text is safe.
+int allowanceOf(const QLineEdit* edit)
+{
+    const float value = edit->text().toFloat();
+    return std::isfinite(value) ? int(std::clamp(value, -1e6f, 1e6f)) : 0;
 }
 
 } // namespace
@@ -259,7 +268,7 @@ void DataViewerWindow::updateUpperLimit()
     plot->setUpperLimitParameters(
         ch, ChannelParameters::sigmaOfSlider(m_ui->upperLimitSigmaSlider->value()),
         m_ui->upperLimitSmoothingSlider->value(), m_ui->upperLimitMinimumOffset->text().toFloat(),
-        int(m_ui->upperLimitTimeAllowance->text().toFloat()));
+        allowanceOf(m_ui->upperLimitTimeAllowance));
     plot->channel(ch)->recalculateUpperLimit();
     plot->plotArea()->update();
 }
@@ -273,7 +282,7 @@ void DataViewerWindow::updateLowerLimit()
     plot->setLowerLimitParameters(
         ch, ChannelParameters::sigmaOfSlider(m_ui->lowerLimitSigmaSlider->value()),
         m_ui->lowerLimitSmoothingSlider->value(), m_ui->lowerLimitMinimumOffset->text().toFloat(),
-        int(m_ui->lowerLimitTimeAllowance->text().toFloat()));
+        allowanceOf(m_ui->lowerLimitTimeAllowance));
     plot->channel(ch)->recalculateLowerLimit();
     plot->plotArea()->update();
 }
