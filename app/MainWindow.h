@@ -152,6 +152,7 @@ private Q_SLOTS:
     // System menu services (MainWindowService.cpp)
     void on_actionFirmwareUpdate_triggered();
     void on_actionIOTest_triggered();
+    void on_viewerButton_clicked();
     void on_debugButton_clicked() {}
     void on_debug2Button_clicked() {}
 
@@ -227,6 +228,7 @@ private:
     MoldConfigWindow* m_moldConfigWindow = nullptr;
     FirmwareUpdateWindow* m_firmwareUpdateWindow = nullptr; // created at first use
     IOTestDialog* m_ioTestDialog = nullptr;                 // created at first use
+    class DataViewerWindow* m_dataViewerWindow = nullptr;
 
     QLabel* m_dataStatusLabel = nullptr;
     QLabel* m_mmcStatusLabel = nullptr;

@@ -1,5 +1,6 @@
 #include "GLPlotData.h"
 
+#include "ChannelDataType.h"
 #include "GLZoomLevels.h"
 #include "WaveformStatistics.h"
 
@@ -9,29 +10,6 @@
 #include <limits>
 
 namespace {
-
-struct DataTypeEntry
-{
-    int code;
-    float fullScale;
-    double factor;
-    const char* unit;
-};
-
-// Code 4 has no entry: it names no quantity the plot could scale.
-constexpr DataTypeEntry DataTypes[] = {
-    {1, 1000.0f, 0.1, "C"},   {2, 200.0f, 0.1, "MPa"},    {3, 10000.0f, 1.0, "mV"},
-    {5, 48000.0f, 1.0, "Cs"}, {6, 24000.0f, 1.0, "MPas"}, {7, 1200.0f, 0.1, "Vs"},
-};
-
-const DataTypeEntry* dataTypeEntry(int code)
-{
-    for (const DataTypeEntry& entry : DataTypes) {
-        if (entry.code == code)
-            return &entry;
-    }
-    return nullptr;
-}
 
 // Value of a series at an index, or the no-value mark past either end.
 float seriesValue(const GLWaveform& series, qsizetype index)
@@ -63,7 +41,7 @@ GLPlotData::~GLPlotData() = default;
 
 QString GLPlotData::unitTextOf(int dataType)
 {
-    const DataTypeEntry* entry = dataTypeEntry(dataType);
+    const ChannelDataType* entry = ChannelDataType::find(dataType);
     return entry ? QString::fromLatin1(entry->unit) : QString();
 }
 
@@ -72,7 +50,7 @@ void GLPlotData::setDataType(int code)
     if (code == m_dataType)
         return;
     m_dataType = code;
-    if (const DataTypeEntry* entry = dataTypeEntry(code)) {
+    if (const ChannelDataType* entry = ChannelDataType::find(code)) {
         m_fullScale = entry->fullScale;
         m_valueFactor = entry->factor;
     }
@@ -264,6 +242,14 @@ void GLPlotData::appendDataFileSample(int file, float value)
 {
     if (file >= 0 && file < m_dataFiles.size()) {
         m_dataFiles[file].append(value);
+        touch();
+    }
+}
+
+void GLPlotData::setDataFile(int file, const GLWaveform& waveform)
+{
+    if (file >= 0 && file < m_dataFiles.size()) {
+        m_dataFiles[file] = waveform;
         touch();
     }
 }

@@ -140,6 +140,8 @@ public:
     void setDataFileCount(int n);
     int dataFileCount() const { return int(m_dataFiles.size()); }
     void appendDataFileSample(int file, float value);
+    // A whole recorded waveform at once (ignored for a file index out of range).
+    void setDataFile(int file, const GLWaveform& waveform);
     const QList<GLWaveform>& dataFiles() const { return m_dataFiles; }
 
     int averageSmoothing() const { return m_averageSmoothing; }

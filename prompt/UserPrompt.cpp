@@ -59,20 +59,23 @@ QString showConfiguredFileDialog(const UserPrompt::FileRequest& r)
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
     } else {
-        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setFileMode(r.kind == UserPrompt::FileKind::OpenFileNames
+                               ? QFileDialog::ExistingFiles
+                               : QFileDialog::ExistingFile);
     }
     if (!r.label.isEmpty())
         dialog.setLabelText(QFileDialog::FileName, r.label);
     dialog.setDefaultSuffix(r.defaultSuffix);
     if (dialog.exec() != QDialog::Accepted)
         return QString();
-    return dialog.selectedFiles().value(0);
+    return dialog.selectedFiles().join(QLatin1Char('\n'));
 }
 
 QString showFileDialog(const UserPrompt::FileRequest& r)
 {
-    if (r.kind != UserPrompt::FileKind::ExistingDirectory &&
-        (!r.label.isEmpty() || !r.defaultSuffix.isEmpty()))
+    if (r.kind == UserPrompt::FileKind::OpenFileNames ||
+        (r.kind != UserPrompt::FileKind::ExistingDirectory &&
+         (!r.label.isEmpty() || !r.defaultSuffix.isEmpty())))
         return showConfiguredFileDialog(r);
     switch (r.kind) {
     case UserPrompt::FileKind::OpenFileName:
@@ -80,6 +83,7 @@ QString showFileDialog(const UserPrompt::FileRequest& r)
     case UserPrompt::FileKind::SaveFileName:
         return QFileDialog::getSaveFileName(r.parent, r.caption, r.directory, r.filter);
     case UserPrompt::FileKind::ExistingDirectory:
+    case UserPrompt::FileKind::OpenFileNames:
         break;
     }
     return QFileDialog::getExistingDirectory(r.parent, r.caption, r.directory);
@@ -162,6 +166,12 @@ QString UserPrompt::getExistingDirectory(QWidget* parent, const QString& caption
 QString UserPrompt::getFileName(const FileRequest& request)
 {
     return askFile(request);
+}
+
+QStringList UserPrompt::getOpenFileNames(FileRequest request)
+{
+    request.kind = FileKind::OpenFileNames;
+    return askFile(request).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 QColor UserPrompt::getColor(const QColor& initial, QWidget* parent, const QString& title)

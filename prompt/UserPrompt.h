@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -36,7 +37,8 @@ public:
     {
         OpenFileName,
         SaveFileName,
-        ExistingDirectory
+        ExistingDirectory,
+        OpenFileNames
     };
 
     struct Message
@@ -114,6 +116,8 @@ public:
     // A file dialog using every field of the request, for callers that need a label or
     // a default suffix. Open requests accept existing files only.
     static QString getFileName(const FileRequest& request);
+    // Several existing files at once; a handler answers with the paths one per line.
+    static QStringList getOpenFileNames(FileRequest request);
 
     // An invalid colour when the user cancelled, as QColorDialog::getColor.
     static QColor getColor(const QColor& initial, QWidget* parent, const QString& title);

@@ -287,6 +287,7 @@ private Q_SLOTS:
             return log.mid(log.lastIndexOf("CVO Manager started."));
         };
         QTRY_VERIFY_WITH_TIMEOUT(thisSession().contains(", OK, "), TimeoutMs);
+        QVERIFY(!thisSession().contains(", NG, "));
 
         // The operator narrows zone 1 of the first channel to 1 count over the whole
         // (1 s) period, so the next shot's peak lies above it, and saves.
@@ -314,10 +315,10 @@ private Q_SLOTS:
         const auto judgedAfterEdit = [&] {
             const QByteArray log = thisSession();
             const qsizetype edit = log.indexOf("System configuration modified.");
-            return edit >= 0 && !log.left(edit).contains(", NG, ") &&
-                   log.indexOf(", NG, , Z1, ", edit) > edit;
+            return edit >= 0 && log.indexOf(", NG, , Z1, ", edit) > edit;
         };
-        QTRY_VERIFY_WITH_TIMEOUT(judgedAfterEdit(), TimeoutMs);
+        QTRY_VERIFY2_WITH_TIMEOUT(judgedAfterEdit(), thisSession().left(3000).constData(),
+                                  TimeoutMs);
     }
 
 private:

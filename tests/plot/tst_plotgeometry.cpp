@@ -1,15 +1,13 @@
-// The plot's pure helpers: zoom level lookup, min/max decimation, the data viewer's
-// statistics and the geometry of the edit tools.
+// The plot's pure helpers: zoom level lookup, min/max decimation and the geometry of the
+// edit tools.
 #include "GLDecimation.h"
 #include "GLEditGeometry.h"
 #include "GLZoomLevels.h"
 #include "TestMain.h"
-#include "WaveformStatistics.h"
 
 #include <QTest>
 
 using namespace GLEditGeometry;
-using WaveformStatistics::Waveform;
 
 namespace {
 
@@ -127,38 +125,6 @@ private Q_SLOTS:
                                  5, out);
         QCOMPARE(vertices(out),
                  (QList<QPointF>{{1, 11}, {1, 4}, {2, 15}, {2, 2}, {4, 13}, {4, 3}}));
-    }
-
-    void averageAndDeviationOfVisibleFilesOnly()
-    {
-        using namespace WaveformStatistics;
-        const QList<Waveform> files{{1, 2}, {3, 6}};
-        const Waveform both = average(files, {true, true});
-        QCOMPARE(both, (Waveform{2, 4}));
-        QCOMPARE(standardDeviation(files, {true, true}, both), (Waveform{1, 2}));
-        const Waveform single = average(files, {false, true});
-        QCOMPARE(standardDeviation(files, {false, true}, single), (Waveform{0, 0}));
-        QVERIFY(average(files, {false, false}).isEmpty());
-        // Shorter files are never read past their end.
-        QCOMPARE(average({{2, 4, 6}, {4}}, {true, true}), (Waveform{3, 4, 6}));
-    }
-
-    void limitEnvelopeFromSmoothedSigmaOffsetAndTimeAllowance()
-    {
-        using namespace WaveformStatistics;
-        // Sample 0 averages in[0] four times (indices -3..0) with in[1], in[2], in[3].
-        QCOMPARE(smoothed({8, 0, 0, 4, 16}, 3).first(), (8.0f * 4 + 0 + 0 + 4) / 7);
-        // The larger of sigma and minimum offset; a lower limit never falls below zero.
-        QCOMPARE(limitEnvelope({10, 10}, {0.5f, 3.0f}, 1.0f, 2.0f, 0, 0), (Waveform{12, 13}));
-        QCOMPARE(limitEnvelope({1, 5}, {0, 0}, -1.0f, -2.0f, 0, 0), (Waveform{0, 3}));
-        const Waveform average{0, 10, 0, 0, 0, 20};
-        const Waveform flat(6, 0.0f);
-        // With an allowance of 2, sample 2 is compared with samples 0 and 4 only, so the
-        // peak at sample 1 right beside it does not lift it; sample 3 reaches sample 5.
-        QCOMPARE(limitEnvelope(average, flat, 1.0f, 0.0f, 2, 0), (Waveform{0, 10, 0, 20, 20, 20}));
-        QCOMPARE(limitEnvelope(average, flat, 1.0f, 0.0f, 100, 0), (Waveform(6, 20.0f)));
-        QCOMPARE(limitEnvelope(average, Waveform(5, 0.0f), 1, 0, 2, 0), Waveform());
-        QVERIFY(limitEnvelope({}, {}, 1.0f, 1.0f, 20, 10).isEmpty());
     }
 
     void zoneHitAnswers_data()

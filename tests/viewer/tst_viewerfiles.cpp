@@ -1,0 +1,175 @@
+// Reading recorded files as the data viewer opens them, and the monitoring waveform and
+// average files it writes and reads.
+#include "DataSetReader.h"
+#include "MonitoringWaveformFile.h"
+#include "RealFormat.h"
+#include "TestMain.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+
+#include <random>
+
+namespace {
+
+QByteArray recorded(const QByteArray& attribute, const QByteArray& columns, const QByteArray& rows)
+{
+    return "Time:2024/01/02 03:04:05.0 Elapsed Time Since Last Shot:0ms\n"
+           "Observation Period:1s Sampling Interval:500ms\nShot:7\nModule  1:ZRA\n"
+           "Data Attribute:" +
+           attribute + "\n" + QByteArray(40, '=') + "\n" + columns + "\n" + rows;
+}
+
+QString save(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
+{
+    QFile file(dir.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(file.fileName()));
+    return file.fileName();
+}
+
+const QByteArray Columns = "Elapsed Time,1:Gate, 2:Mold";
+const QByteArray Rows = "0,1.5, 20,\n0.5,, 21, \n1,3\n";
+
+} // namespace
+
+class TestViewerFiles : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void checksEachFileAgainstTheFirst_data()
+    {
+        QTest::addColumn<QByteArray>("second");
+        QTest::addColumn<int>("status");
+        QTest::newRow("same settings") << recorded("1,500,PT", Columns, Rows) << 0;
+        QTest::newRow("no attribute line") << QByteArray("Shot:1\n1,2\n") << 1;
+        QTest::newRow("period not a number") << recorded("1s,500,PT", Columns, Rows) << 1;
+        QTest::newRow("more channels than a unit has")
+            << recorded("1,500," + QByteArray(257, 'P'), Columns, Rows) << 1;
+        QTest::newRow("no separator") << recorded("1,500,PT", "", Columns + "\n" + Rows) << 1;
+        QTest::newRow("a column too many") << recorded("1,500,PT", Columns + ", 3:x", Rows) << 1;
+        QTest::newRow("no elapsed time, one too many")
+            << recorded("1,500,PT", "Time,1:Gate, 2:Mold", Rows) << 1;
+        QTest::newRow("other letter") << recorded("1,500,PP", Columns, Rows) << 2;
+        QTest::newRow("other interval") << recorded("1,100,PT", Columns, Rows) << 2;
+    }
+
+    void checksEachFileAgainstTheFirst()
+    {
+        QFETCH(QByteArray, second);
+        QFETCH(int, status);
+        QTemporaryDir dir;
+        const QStringList paths{save(dir, "a.csv", recorded("1,500,PT", Columns, Rows)),
+                                save(dir, "b.csv", second), save(dir, "c.csv", second)};
+        const DataSetReader::Result result = DataSetReader::read(paths, 2);
+        QCOMPARE(int(result.status), status);
+        QCOMPARE(result.files.size(), status == 0 ? 3 : 1); // no file after a bad one
+        QCOMPARE(result.failedFile, status == 0 ? -1 : 1);
+        // Empty and missing fields read as 0, every channel keeps one value per row.
+        QCOMPARE(result.files.first().at(0), (QList<float>{1.5f, 0, 3}));
+        QCOMPARE(result.files.first().at(1), (QList<float>{20, 21, 0}));
+    }
+
+    void cutsLongerFilesAndNamesEveryFileOfAnotherLength()
+    {
+        QTemporaryDir dir;
+        const QStringList paths{save(dir, "a.csv", recorded("1,500,PT", Columns, Rows)),
+                                save(dir, "b.csv", recorded("1,500,PT", Columns, "0,1,2\n")),
+                                save(dir, "c.csv", recorded("1,500,PT", Columns, Rows + "2,9,9\n")),
+                                save(dir, "d.csv", recorded("1,500,PT", Columns, Rows))};
+        const DataSetReader::Result result = DataSetReader::read(paths);
+        QVERIFY(result.ok());
+        QCOMPARE(result.differingLength, (QList<int>{1, 2}));
+        QCOMPARE(result.files.at(1).at(0).size(), 1);
+        QCOMPARE(result.files.at(2).at(1), (QList<float>{20, 21, 0}));
+        QCOMPARE(DataSetReader::read({dir.filePath("none.csv")}).status,
+                 DataFileReader::OpenFailed);
+    }
+
+    void monitoringWaveformFileRoundTrip()
+    {
+        MonitoringWaveform w;
+        w.layout.period = 0; // one row per channel
+        w.layout.interval = 1;
+        w.layout.attributes = QStringLiteral("PV");
+        w.layout.columnNames = QStringList{"Elapsed Time", "1:Gate", "2:"};
+        ChannelParameters p;
+        p.lowerSigma = 1.4f; // the user typed a negative value: it must come back as it was
+        p.lowerMinimumOffset = 2.5f;
+        p.upperSigma = 0.2f;
+        p.rangeEnd = 1000;
+        w.parameters = {ChannelParameters(), p};
+        w.series = {{{12.5f}, {0.005f}, {1.23457e6f}, {0}}, {{1}, {2}, {3}, {4}}};
+        const QByteArray text =
+            MonitoringWaveformFile::render(w, QDateTime(QDate(2024, 2, 3), QTime(4, 5, 6)));
+        QCOMPARE(text.left(text.indexOf("======")),
+                 QByteArray("Type:Monitoring Waveform\n"
+                            "Time:2024/02/03 04:05:06 Generated by Waveform Editor\n"
+                            "Observation Period:0s Sampling Interval:1ms\n"
+                            "Data Attribute:0,1,PV\nElapsed Time, 1:Gate, 2:\n"));
+        QVERIFY(text.contains("\n10,1,10,0,20,1,10,0,20,0,0\n12.5,0.005,1.23457e+06,0\n"));
+        QVERIFY(text.endsWith("\n10,0.2,10,0,20,-1.4,10,-2.5,20,0,1000\n1,2,3,4\n"));
+
+        const MonitoringWaveformFile::ReadResult back = MonitoringWaveformFile::parse(text);
+        QVERIFY(back.ok());
+        QCOMPARE(back.waveform.layout.channelNames(), (QStringList{"1:Gate", "2:"}));
+        QCOMPARE(back.waveform.parameters.at(0).lowerSigma, -1.0f);
+        QCOMPARE(back.waveform.parameters.at(1).lowerSigma, 1.4f);
+        QCOMPARE(back.waveform.parameters.at(1).lowerMinimumOffset, 2.5f);
+        QCOMPARE(back.waveform.series.at(0).upper, (QList<float>{1.23457e6f}));
+        QCOMPARE(MonitoringWaveformFile::render(back.waveform,
+                                                QDateTime(QDate(2024, 2, 3), QTime(4, 5, 6))),
+                 text);
+
+        // Damaged copies: each is refused, keeping only the channels before the damage.
+        QByteArray fiveValues = text;
+        fiveValues.replace("1,2,3,4\n", "1,2,3,4,5\n");
+        QByteArray noSeparator = text;
+        noSeparator.replace(QByteArray(40, '=') + "\n10,0.2", "10,0.2");
+        QByteArray badParameter = text;
+        badParameter.replace("10,0.2,", "10,x,");
+        for (const QByteArray& bad :
+             {fiveValues, noSeparator, text.left(text.size() - 3), badParameter}) {
+            const MonitoringWaveformFile::ReadResult r = MonitoringWaveformFile::parse(bad);
+            QCOMPARE(r.status, MonitoringWaveformFile::FormatError);
+            QCOMPARE(r.waveform.series.size(), 1);
+        }
+    }
+
+    void averageFileIsShapedLikeARecordedFile()
+    {
+        MonitoringWaveform w;
+        w.layout.period = 1;
+        w.layout.interval = 500;
+        w.layout.attributes = QStringLiteral("PT");
+        w.layout.columnNames = QStringList{"Elapsed Time", "1:Gate", "2:Mold"};
+        w.series = {{{1.5f, 2, 3}, {}, {}, {}}, {{20, 21}, {}, {}, {}}};
+        const QByteArray text =
+            MonitoringWaveformFile::renderAverage(w, QDateTime(QDate(2024, 2, 3), QTime(4, 5, 6)));
+        QCOMPARE(text, "Type:Average\nTime:2024/02/03 04:05:06 Generated by Waveform Editor\n"
+                       "Observation Period:1s Sampling Interval:500ms\nData Attribute:1,500,PT\n" +
+                           QByteArray(40, '=') +
+                           "\nElapsed Time, 1:Gate, 2:Mold\n1.5, 20\n2, 21\n");
+    }
+
+    void writesValuesExactlyAsTheTextStream()
+    {
+        std::mt19937 random(7);
+        std::uniform_real_distribution<float> values(-3e5f, 3e5f);
+        QList<float> samples{0.0f, -0.0f, 430492.5f, -2678.125f, 1e-5f, 1e38f, 12.3f};
+        for (int i = 0; i < 20000; ++i)
+            samples << values(random) << values(random) * 1e-6f;
+        for (float v : samples) {
+            QString expected;
+            QTextStream(&expected) << v;
+            QByteArray written;
+            RealFormat::append(written, v);
+            QCOMPARE(QString::fromLatin1(written), expected);
+        }
+    }
+};
+
+CVO_TEST_MAIN_NO_GUI(TestViewerFiles)
+#include "tst_viewerfiles.moc"
