@@ -22,7 +22,7 @@ void light(QLabel* indicator, bool lit)
 } // namespace
 
 IOTestDialog::IOTestDialog(QWidget* parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::IOTestDialog>())
+    : QDialog(parent), m_ui(std::make_unique<Ui::ioTestDialog>())
 {
     m_ui->setupUi(this);
     m_inputLights = {m_ui->in1Status, m_ui->in2Status, m_ui->in3Status, m_ui->in4Status,

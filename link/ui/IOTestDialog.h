@@ -10,7 +10,7 @@ class QCheckBox;
 class QLabel;
 
 namespace Ui {
-class IOTestDialog;
+class ioTestDialog;
 }
 
 // Shows the unit's five inputs and five outputs live and lets the operator switch each
@@ -44,7 +44,7 @@ private:
     void showIndicators(quint8 outputs, quint8 inputs);
     void connectOutputBoxes(bool connected);
 
-    std::unique_ptr<Ui::IOTestDialog> m_ui;
+    std::unique_ptr<Ui::ioTestDialog> m_ui;
     QList<QLabel*> m_inputLights;
     QList<QLabel*> m_outputLights;
     QList<QCheckBox*> m_outputBoxes;

@@ -22,6 +22,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
 
 namespace {
 
@@ -217,6 +219,38 @@ private Q_SLOTS:
         QCOMPARE(m_prompts[0].title, QStringLiteral("Communication Failure"));
     }
 
+    // Closing the data viewer hands each channel's average (as the reference) and its
+    // limits (as the monitoring band) to the live plot.
+    void viewerHandsItsWaveformsToTheLivePlot()
+    {
+        QTemporaryDir dir;
+        QFile file(dir.filePath("all_1.csv"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Time:2024/01/02 03:04:05.0 Elapsed Time Since Last Shot:0ms\n"
+                   "Observation Period:1s Sampling Interval:10ms\nShot:1\nModule  1:ZRA\n"
+                   "Data Attribute:1,10,P\n" +
+                   QByteArray(40, '=') + "\nElapsed Time,1:Gate\n");
+        for (int r = 0; r < 101; ++r)
+            file.write(QByteArray::number(r * 0.01) + "," + QByteArray::number(r * 0.5) + "\n");
+        file.close();
+        UserPrompt::setFileHandler([&](const UserPrompt::FileRequest&) { return file.fileName(); });
+        QTimer::singleShot(0, m_window.get(), [this] {
+            auto* viewer = m_window->findChild<QDialog*>("dataViewerWindow");
+            viewer->findChild<QPushButton*>("openDataFileButton")->click();
+            viewer->findChild<QPushButton*>("closeButton")->click();
+        });
+        QTest::mouseClick(button("viewerButton"), Qt::LeftButton);
+        UserPrompt::setFileHandler({});
+        const GLPlotData* live = m_window->findChild<GLPlotView*>("plotView")->channel(0);
+        const GLPlotView* viewer =
+            m_window->findChild<QDialog*>("dataViewerWindow")->findChild<GLPlotView*>();
+        QCOMPARE(live->referenceWaveform().size(), 101);
+        QCOMPARE(live->referenceWaveform(), viewer->average(0));
+        QCOMPARE(live->upperLimit().size(), 101);
+        QCOMPARE(live->upperLimit(), viewer->upperLimit(0));
+        QCOMPARE(live->lowerLimit(), viewer->lowerLimit(0));
+    }
+
     void commandButtonsSendTheirBits()
     {
         const auto unit = acceptingUnit(11);
@@ -230,6 +264,17 @@ private Q_SLOTS:
         QTest::mouseClick(button("shotNumberResetButton"), Qt::LeftButton);
         QCOMPARE(commands(*unit),
                  (QList<QByteArray>{"010004", "010020", "010001", "010040", "010002"}));
+
+        // The I/O test runs with the unit in its test mode and leaves it in monitor mode.
+        QTimer::singleShot(0, m_window.get(), [this] {
+            if (auto* dialog = m_window->findChild<QDialog*>("ioTestDialog"))
+                dialog->reject();
+        });
+        m_window->findChild<QAction*>("actionIOTest")->trigger();
+        const QList<QByteArray> test = commands(*unit).mid(5);
+        QVERIFY(test.size() >= 2);
+        QCOMPARE(test.first(), QByteArray("010200"));
+        QCOMPARE(test.last(), QByteArray("010000"));
     }
 
     void unitStatusShowsCountersModulesAndAlarm()
