@@ -8,7 +8,7 @@ namespace {
 
 const char* const ButtonFrame = "border: 2px solid silver; border-radius: 3px; ";
 
-QString tr(const char* text)
+QString mainWindowText(const char* text)
 {
     return QCoreApplication::translate("MainWindow", text);
 }
@@ -30,12 +30,12 @@ DiskState diskState(qint64 freeBytes, qint64 totalBytes)
 {
     const int percent = totalBytes > 0 ? int(double(freeBytes) * 100.0 / double(totalBytes)) : 0;
     if (percent < 10)
-        return {percent, tr(QT_TRANSLATE_NOOP("MainWindow", "Save Stopped")),
+        return {percent, mainWindowText(QT_TRANSLATE_NOOP("MainWindow", "Save Stopped")),
                 QStringLiteral("background-color: red;"), true};
     if (percent < 50)
-        return {percent, tr(QT_TRANSLATE_NOOP("MainWindow", "Low")),
+        return {percent, mainWindowText(QT_TRANSLATE_NOOP("MainWindow", "Low")),
                 QStringLiteral("background-color: orange;"), false};
-    return {percent, tr(QT_TRANSLATE_NOOP("MainWindow", "OK")),
+    return {percent, mainWindowText(QT_TRANSLATE_NOOP("MainWindow", "OK")),
             QStringLiteral("background-color: darkturquoise;"), false};
 }
 

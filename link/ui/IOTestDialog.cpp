@@ -2,7 +2,7 @@
 #include "ui_IOTestDialog.h"
 
 #include "ControlPort.h"
-#include "UnitTransfers.h"
+#include "UserPrompt.h"
 
 #include <QCheckBox>
 #include <QDebug>
@@ -63,7 +63,8 @@ void IOTestDialog::sendIOStatusRequest()
     if (port.open() != 0 || port.readIoStatus(m_moduleTypeCode) != ControlSuccess) {
         // Stopped before the message, whose own event loop would let polls pile up.
         m_pollTimer.stop();
-        reportCommunicationFailure(this);
+        UserPrompt::critical(this, tr("Communication Failure"),
+                             tr("Unable to communicate with BU.\nPlease check the connection."));
         return;
     }
     const quint8 outputs = port.packet()->ioStatus().outputs;

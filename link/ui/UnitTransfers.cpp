@@ -11,7 +11,7 @@
 
 namespace {
 
-QString tr(const char* text)
+QString mainWindowText(const char* text)
 {
     return QCoreApplication::translate("MainWindow", text);
 }
@@ -34,8 +34,9 @@ bool writeAll(ControlPort& port, const SystemConfig& config, QProgressDialog& pr
 bool sendConfigurationToUnit(QWidget* parent, const SystemConfig& config)
 {
     const int steps = config.moduleCount() + 2;
-    QProgressDialog progress(tr(QT_TRANSLATE_NOOP("MainWindow", "Sending Mold Configuration...")),
-                             tr(QT_TRANSLATE_NOOP("MainWindow", "Abort")), 0, steps, parent);
+    QProgressDialog progress(
+        mainWindowText(QT_TRANSLATE_NOOP("MainWindow", "Sending Mold Configuration...")),
+        mainWindowText(QT_TRANSLATE_NOOP("MainWindow", "Abort")), 0, steps, parent);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
 
@@ -56,9 +57,9 @@ bool sendConfigurationToUnit(QWidget* parent, const SystemConfig& config)
 void reportCommunicationFailure(QWidget* parent)
 {
     UserPrompt::critical(
-        parent, tr(QT_TRANSLATE_NOOP("MainWindow", "Communication Failure")),
-        tr(QT_TRANSLATE_NOOP("MainWindow",
-                             "Unable to communicate with BU.\nPlease check the connection.")));
+        parent, mainWindowText(QT_TRANSLATE_NOOP("MainWindow", "Communication Failure")),
+        mainWindowText(QT_TRANSLATE_NOOP(
+            "MainWindow", "Unable to communicate with BU.\nPlease check the connection.")));
 }
 
 bool synchronizeUnitClock(QWidget* parent, bool tellUser)
@@ -73,11 +74,11 @@ bool synchronizeUnitClock(QWidget* parent, bool tellUser)
         return ok;
     if (ok)
         UserPrompt::information(
-            parent, tr(QT_TRANSLATE_NOOP("MainWindow", "BU Clock Sync")),
-            tr(QT_TRANSLATE_NOOP("MainWindow", "BU clock successfully synchronized.")));
+            parent, mainWindowText(QT_TRANSLATE_NOOP("MainWindow", "BU Clock Sync")),
+            mainWindowText(QT_TRANSLATE_NOOP("MainWindow", "BU clock successfully synchronized.")));
     else
         UserPrompt::critical(
-            parent, tr(QT_TRANSLATE_NOOP("MainWindow", "BU Clock Sync")),
-            tr(QT_TRANSLATE_NOOP("MainWindow", "BU clock synchronization failed.")));
+            parent, mainWindowText(QT_TRANSLATE_NOOP("MainWindow", "BU Clock Sync")),
+            mainWindowText(QT_TRANSLATE_NOOP("MainWindow", "BU clock synchronization failed.")));
     return ok;
 }
