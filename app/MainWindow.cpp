@@ -48,8 +48,18 @@ const char* const MenuBarStyle =
     "QMenuBar { background-color: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 lightgray, "
     "stop:1 darkgray); background-image: url(:/images/logo.png); background-repeat: no-repeat; "
     "background-position: top right; }"
-    " QMenuBar::item { background: transparent; }"
+    " QMenuBar::item { background: transparent; color: black; }"
     " QMenuBar::item:selected { background: rgba(255, 255, 255, 110); }";
+
+// Indicators set only their background; their text stays black on it in either look.
+// The status bar's labels are lit only in some states, so the rule follows their colour.
+const char* const IndicatorTextStyle =
+    " #modeIndicatorLabel, #diskStatusLabel, #alarmButton:enabled,"
+    " QLabel[styleSheet=\"background-color: lawngreen;\"],"
+    " QLabel[styleSheet=\"background-color: red;\"],"
+    " QLabel[styleSheet=\"background-color: yellow;\"],"
+    " QLabel[styleSheet=\"background-color: orange;\"],"
+    " QLabel[styleSheet=\"background-color: whitesmoke;\"] { color: black; }";
 
 const char* const WdtClearButtonStyle = "padding-left:3px; padding-right:3px; font-size:9pt;";
 const char* const LinkUpStyle = "background-color: lawngreen;";
@@ -71,6 +81,7 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
     MoldFileController::instance().setDialogParent(this);
     applyCommandLineSwitches(arguments);
     groupLanguageActions();
+    groupViewActions();
     setUpPlot();
     createDataPort();
 
@@ -277,7 +288,7 @@ void MainWindow::buildStatusBar()
 
 void MainWindow::applyStyleSheets()
 {
-    setStyleSheet(QString::fromLatin1(GroupBoxStyle));
+    setStyleSheet(QString::fromLatin1(GroupBoxStyle) + QString::fromLatin1(IndicatorTextStyle));
     m_ui->menuBar->setStyleSheet(QString::fromLatin1(MenuBarStyle));
 }
 

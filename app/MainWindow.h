@@ -160,6 +160,7 @@ private:
     // construction (MainWindow.cpp)
     void applyCommandLineSwitches(const QStringList& arguments);
     void groupLanguageActions();
+    void groupViewActions();
     void createLanguageCatalogs();
     void changeLanguage();
     void retranslateCodeTexts();

@@ -1,10 +1,13 @@
-// The interface language: the catalogs found at start, the choice from the system locale,
-// the Language menu, and the texts set in code that a new language must set again.
+// The interface language (the catalogs found at start, the choice from the system locale,
+// the Language menu, the texts set in code that a new language must set again) and the
+// View menu's light or dark look.
 
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "AppSettings.h"
 #include "LanguageCatalogs.h"
+#include "ShopFloorTheme.h"
 
 #include <QActionGroup>
 #include <QDebug>
@@ -85,4 +88,21 @@ void MainWindow::showWatchdogCount(int count)
 {
     m_watchdogCount = count;
     m_wdtCountLabel->setText(tr("WDT:%1").arg(count));
+}
+
+void MainWindow::groupViewActions()
+{
+    auto* group = new QActionGroup(this);
+    group->setExclusive(true);
+    group->addAction(m_ui->actionLightView);
+    group->addAction(m_ui->actionDarkView);
+    const bool dark = AppSettings().darkView();
+    (dark ? m_ui->actionDarkView : m_ui->actionLightView)->setChecked(true);
+    ShopFloorTheme::apply(dark ? ShopFloorTheme::Dark : ShopFloorTheme::Light);
+    connect(group, &QActionGroup::triggered, this, [this](QAction* action) {
+        const bool darkChosen = action == m_ui->actionDarkView;
+        AppSettings().setValue(SettingKey::ViewTheme,
+                               darkChosen ? QStringLiteral("dark") : QStringLiteral("light"));
+        ShopFloorTheme::apply(darkChosen ? ShopFloorTheme::Dark : ShopFloorTheme::Light);
+    });
 }

@@ -154,6 +154,12 @@ QString AppSettings::lastMoldFile() const
     return value(SettingKey::LastMoldFile).toString();
 }
 
+bool AppSettings::darkView() const
+{
+    // Written only once the operator chooses; the first start's file stays as it was.
+    return value(SettingKey::ViewTheme).toString() == QLatin1String("dark");
+}
+
 void AppSettings::writeMissingDefaults()
 {
     for (const auto& [key, value] : defaultValues()) {

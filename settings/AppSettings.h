@@ -27,6 +27,7 @@ inline const QString ReferenceWaveformOpacity = QStringLiteral("referenceWavefor
 inline const QString RangeOpacity = QStringLiteral("rangeOpacity");
 inline const QString LastMoldFile = QStringLiteral("lastMoldFile");
 inline const QString ChannelDisplay = QStringLiteral("channelDisplay");
+inline const QString ViewTheme = QStringLiteral("viewTheme");
 } // namespace SettingKey
 
 // The per-user settings store (INI file, user scope, "Norvane" / "CVO_Manager"). Every
@@ -74,6 +75,8 @@ public:
     double rangeOpacity() const;
     // Empty until a mold settings file was opened or saved.
     QString lastMoldFile() const;
+    // The operator's choice of look: "light" (the default) or "dark".
+    bool darkView() const;
 
 private:
     QVariant valueOrDefault(const QString& key) const;

@@ -1,6 +1,7 @@
 // The interface languages: the built-in English display catalog, the catalogs found beside
 // the application, the choice from the locale and switching while windows are open.
 
+#include "AppSettings.h"
 #include "LanguageCatalogs.h"
 #include "MainWindow.h"
 #include "MoldConfigWindow.h"
@@ -21,6 +22,7 @@ private slots:
     void catalogBesideTheApplicationDecidesTheLocaleChoice_data();
     void catalogBesideTheApplicationDecidesTheLocaleChoice();
     void switchingLanguageRetranslatesTheWindowAndAnOpenDialog();
+    void darkViewAppliesAtOnceAndKeepsIndicatorsReadable();
 };
 
 void TestLanguages::englishCatalogShowsEveryDisplayTextInItsContext()
@@ -108,6 +110,47 @@ void TestLanguages::switchingLanguageRetranslatesTheWindowAndAnOpenDialog()
     QTRY_COMPARE(period->text(), QStringLiteral("Time span:"));
     QCOMPARE(window.findChild<QLabel*>("wdtCountLabel")->text(), QStringLiteral("WDT:0"));
     editor->hide();
+}
+
+void TestLanguages::darkViewAppliesAtOnceAndKeepsIndicatorsReadable()
+{
+    MainWindow window(QStringList{"cvo-manager", "-n"});
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.findChild<QAction*>("actionDarkView")->trigger();
+    QVERIFY(QApplication::palette().color(QPalette::Window).lightness() < 64);
+    QCOMPARE(AppSettings().value(SettingKey::ViewTheme).toString(), QStringLiteral("dark"));
+
+    // Lit indicators keep black text on their colour, not the dark look's white; the
+    // link label unlit keeps the look's light text.
+    const auto textLightness = [](QLabel* label) {
+        const QImage image = label->grab().toImage();
+        int darkest = 255;
+        int lightest = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const int lightness = QColor(image.pixel(x, y)).lightness();
+                darkest = qMin(darkest, lightness);
+                lightest = qMax(lightest, lightness);
+            }
+        }
+        return std::pair{darkest, lightest};
+    };
+    auto* link = window.findChild<QLabel*>("dataStatusLabel");
+    QVERIFY(textLightness(link).second > 200);
+    window.connectionStatusUpdated(true);
+    for (QLabel* lit : {window.findChild<QLabel*>("modeIndicatorLabel"), link}) {
+        const auto [darkest, lightest] = textLightness(lit);
+        QVERIFY2(darkest < 40 && lightest < 240, qPrintable(lit->objectName()));
+    }
+
+    // The choice is the next start's too; light is restored the same way.
+    {
+        MainWindow next(QStringList{"cvo-manager", "-n"});
+        QVERIFY(next.findChild<QAction*>("actionDarkView")->isChecked());
+    }
+    window.findChild<QAction*>("actionLightView")->trigger();
+    QVERIFY(QApplication::palette().color(QPalette::Window).lightness() > 160);
 }
 
 CVO_TEST_MAIN(TestLanguages)
