@@ -22,7 +22,8 @@ enum class Append
 Append appendTo(const QString& path, QString& error, const QByteArray& bytes)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text |
+                   QIODevice::Unbuffered)) {
         error = QStringLiteral("Cannot open %1: %2").arg(path, file.errorString());
         return Append::OpenFailed;
     }
