@@ -3,6 +3,7 @@
 #include "FirmwareInfo.h"
 
 #include <QDataStream>
+#include <QIODevice>
 
 namespace {
 
@@ -36,12 +37,12 @@ constexpr LimitRow FixedLimits[] = {
 constexpr LimitRow ModuleConfigLegacy = {BUPacket::ModuleConfigData, 378, 602};
 constexpr LimitRow ModuleConfigCurrent = {BUPacket::ModuleConfigData, 442, 730};
 
-void readTime(QDataStream& s, BUPayload::ShotTime& t)
+void readTime(BigEndianReader& s, BUPayload::ShotTime& t)
 {
     s >> t.year >> t.month >> t.day >> t.hour >> t.minute >> t.second >> t.tenths;
 }
 
-void skipByte(QDataStream& s)
+void skipByte(BigEndianReader& s)
 {
     quint8 ignored;
     s >> ignored;
@@ -117,6 +118,14 @@ quint8 BUPacket::computeBcc(quint16 length, quint8 type, const char* body, qsize
 
 bool BUPacket::readPayload(QDataStream& stream)
 {
+    QIODevice* device = stream.device();
+    const QByteArray body = device ? device->readAll() : QByteArray();
+    return readPayload(body.constData(), body.size());
+}
+
+bool BUPacket::readPayload(const char* body, qsizetype size)
+{
+    BigEndianReader stream(body, size);
     switch (m_type) {
     case ShotStart:
         readShotStart(stream);
@@ -157,7 +166,7 @@ bool BUPacket::readPayload(QDataStream& stream)
     }
 }
 
-void BUPacket::readShotStart(QDataStream& s)
+void BUPacket::readShotStart(BigEndianReader& s)
 {
     BUPayload::ShotStart& p = m_area->shotStart;
     s >> p.reserved0 >> p.reserved1 >> p.shotNumber;
@@ -166,7 +175,7 @@ void BUPacket::readShotStart(QDataStream& s)
     s >> p.elapsedMs;
 }
 
-void BUPacket::readShotSamples(QDataStream& s)
+void BUPacket::readShotSamples(BigEndianReader& s)
 {
     BUPayload::ShotSamples& p = m_area->shotSamples;
     s >> p.reserved >> p.sampleIndex >> p.moduleCount;
@@ -179,7 +188,7 @@ void BUPacket::readShotSamples(QDataStream& s)
     }
 }
 
-void BUPacket::readShotResult(QDataStream& s)
+void BUPacket::readShotResult(BigEndianReader& s)
 {
     BUPayload::ShotResult& p = m_area->shotResult;
     const bool legacy = firmwareUsesLegacyLayout();
@@ -211,7 +220,7 @@ void BUPacket::readShotResult(QDataStream& s)
     }
 }
 
-void BUPacket::readUnitInfo(QDataStream& s)
+void BUPacket::readUnitInfo(BigEndianReader& s)
 {
     BUPayload::UnitInfo& p = m_area->unitInfo;
     s >> p.count;
@@ -221,7 +230,7 @@ void BUPacket::readUnitInfo(QDataStream& s)
     }
 }
 
-void BUPacket::readUnitStatus(QDataStream& s)
+void BUPacket::readUnitStatus(BigEndianReader& s)
 {
     BUPayload::UnitStatus& p = m_area->unitStatus;
     s >> p.shotNumber >> p.judgedCount >> p.ngCount >> p.mode >> p.statusBits >> p.moduleCount;
@@ -231,23 +240,21 @@ void BUPacket::readUnitStatus(QDataStream& s)
     }
 }
 
-void BUPacket::readIoStatus(QDataStream& s)
+void BUPacket::readIoStatus(BigEndianReader& s)
 {
     BUPayload::IoStatus& p = m_area->ioStatus;
     s >> p.reserved >> p.outputs >> p.inputs;
 }
 
-void BUPacket::readConfigBytes(QDataStream& s, QByteArray& target)
+void BUPacket::readConfigBytes(BigEndianReader& s, QByteArray& target)
 {
     // The body handed to the reader ends with the BCC, which is not payload.
     const int payloadSize = m_length > 0 ? m_length - 1 : 0;
     target.resize(payloadSize);
-    const int got = s.readRawData(target.data(), payloadSize);
-    if (got < payloadSize)
-        target.resize(got < 0 ? 0 : got);
+    target.resize(s.readRaw(target.data(), payloadSize));
 }
 
-void BUPacket::readClockReply(QDataStream& s)
+void BUPacket::readClockReply(BigEndianReader& s)
 {
     for (quint8& b : m_area->clockReply.bytes)
         s >> b;

@@ -5,12 +5,52 @@
 #include <QByteArray>
 #include <QMap>
 #include <QPair>
+#include <QtEndian>
 #include <QtGlobal>
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <memory>
+#include <type_traits>
 
 class QDataStream;
+
+// Reads big-endian fields straight from a byte buffer, as QDataStream would: a field
+// that runs past the end reads as 0 and so does everything after it.
+class BigEndianReader
+{
+public:
+    BigEndianReader(const char* data, qsizetype size) : m_data(data), m_size(size) {}
+
+    template <typename T> BigEndianReader& operator>>(T& value)
+    {
+        static_assert(std::is_integral_v<T>);
+        if (m_size - m_pos < qsizetype(sizeof(T))) {
+            value = 0;
+            m_pos = m_size;
+            return *this;
+        }
+        value = qFromBigEndian<T>(m_data + m_pos);
+        m_pos += sizeof(T);
+        return *this;
+    }
+
+    // Copies up to `size` bytes; returns how many there were.
+    qsizetype readRaw(char* out, qsizetype size)
+    {
+        const qsizetype n = std::clamp(m_size - m_pos, qsizetype(0), std::max(size, qsizetype(0)));
+        if (n > 0)
+            std::memcpy(out, m_data + m_pos, size_t(n));
+        m_pos += n;
+        return n;
+    }
+
+private:
+    const char* m_data;
+    qsizetype m_size;
+    qsizetype m_pos = 0;
+};
 
 // Decoded payload layouts of the packets the unit sends. Counts are u8 on the wire, so
 // every entry table has room for 255 entries and no count can index past it.
@@ -206,8 +246,10 @@ public:
 
     // Reads start byte, length and type; stores length and type when they pass the checks.
     bool readHeader(QDataStream& stream);
-    // Decodes the payload of the stored type. False for a type without a reader, in which
-    // case the payload area is left as it was.
+    // Decodes the payload of the stored type from `body` (the payload and the BCC). False
+    // for a type without a reader, in which case the payload area is left as it was.
+    bool readPayload(const char* body, qsizetype size);
+    // The same from the rest of the stream's device.
     bool readPayload(QDataStream& stream);
     // Stores a header that was checked elsewhere (by headerIsValid).
     void setHeader(quint16 length, int type);
@@ -228,14 +270,14 @@ public:
     quint8 nakValue() const { return m_area->nak; }
 
 private:
-    void readShotStart(QDataStream& s);
-    void readShotSamples(QDataStream& s);
-    void readShotResult(QDataStream& s);
-    void readUnitInfo(QDataStream& s);
-    void readUnitStatus(QDataStream& s);
-    void readIoStatus(QDataStream& s);
-    void readConfigBytes(QDataStream& s, QByteArray& target);
-    void readClockReply(QDataStream& s);
+    void readShotStart(BigEndianReader& s);
+    void readShotSamples(BigEndianReader& s);
+    void readShotResult(BigEndianReader& s);
+    void readUnitInfo(BigEndianReader& s);
+    void readUnitStatus(BigEndianReader& s);
+    void readIoStatus(BigEndianReader& s);
+    void readConfigBytes(BigEndianReader& s, QByteArray& target);
+    void readClockReply(BigEndianReader& s);
 
     quint8 m_startByte = StartByte;
     int m_type = 0;

@@ -2,7 +2,6 @@
 
 #include "BUPacket.h"
 
-#include <QDataStream>
 #include <QDebug>
 
 namespace {
@@ -109,9 +108,7 @@ bool FrameReceiver::tryBody()
         return false;
     }
     m_packet->setHeader(m_length, m_type);
-    const QByteArray view = QByteArray::fromRawData(body, m_length);
-    QDataStream stream(view);
-    m_packet->readPayload(stream);
+    m_packet->readPayload(body, m_length);
     m_pos += BUPacket::HeaderSize + m_length;
     ++m_framesDecoded;
     return true;

@@ -4,6 +4,7 @@
 #include "ShotData.h"
 
 #include <QTextStream>
+#include <QVarLengthArray>
 
 const QString RawFileFormat::Separator(40, QLatin1Char('='));
 const QString RawFileFormat::DataAttributePrefix = QStringLiteral("Data Attribute:");
@@ -67,18 +68,34 @@ float RawFileFormat::elapsedSeconds(quint8 interval, qsizetype row)
     return float(double(interval) * double(row) / 1000.0);
 }
 
-void RawFileFormat::writeRows(QTextStream& out, quint8 interval, qsizetype firstRow,
+void RawFileFormat::writeRows(QByteArray& out, quint8 interval, qsizetype firstRow,
                               qsizetype rowCount, const QList<QList<float>>& columns,
                               const QList<bool>& enabled)
 {
+    if (rowCount <= 0)
+        return;
+    // Room for the longest row: every number at its longest with its ", ".
+    const qsizetype longestRow = (columns.size() + 1) * (RecordText::MaxRealLength + 2) + 1;
+    const qsizetype start = out.size();
+    out.resize(start + rowCount * longestRow);
+    char* const begin = out.data() + start;
+    char* p = begin;
+    // A disabled channel has no samples to read.
+    QVarLengthArray<const float*, 64> values(columns.size());
+    for (qsizetype c = 0; c < columns.size(); ++c)
+        values[c] = enabled.value(c, true) ? columns.at(c).constData() : nullptr;
     for (qsizetype r = 0; r < rowCount; ++r) {
-        out << elapsedSeconds(interval, firstRow + r) << ',';
+        p = RecordText::writeReal(p, elapsedSeconds(interval, firstRow + r));
+        *p++ = ',';
         for (qsizetype c = 0; c < columns.size(); ++c) {
-            if (c > 0)
-                out << ", ";
-            if (enabled.value(c, true))
-                out << columns.at(c).at(r);
+            if (c > 0) {
+                *p++ = ',';
+                *p++ = ' ';
+            }
+            if (values[c])
+                p = RecordText::writeReal(p, values[c][r]);
         }
-        out << '\n';
+        *p++ = '\n';
     }
+    out.resize(start + (p - begin));
 }

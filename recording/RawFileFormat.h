@@ -1,10 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QList>
 #include <QStringList>
 
-class QTextStream;
 class ShotData;
 
 // The text of a raw waveform file: a header describing the shot, a line of 40 equals
@@ -43,9 +43,9 @@ public:
     static QString header(const Header& header);
     static QString header(const ShotData& shot);
 
-    // Writes rows firstRow .. firstRow + rowCount - 1. columns[c] holds channel c's
-    // samples from firstRow on; a disabled channel leaves its field empty.
-    static void writeRows(QTextStream& out, quint8 interval, qsizetype firstRow, qsizetype rowCount,
+    // Appends rows firstRow .. firstRow + rowCount - 1 to `out`. columns[c] holds
+    // channel c's samples from firstRow on; a disabled channel leaves its field empty.
+    static void writeRows(QByteArray& out, quint8 interval, qsizetype firstRow, qsizetype rowCount,
                           const QList<QList<float>>& columns, const QList<bool>& enabled);
 
     // Seconds since the shot began at row r, as the single-precision value written.

@@ -5,7 +5,6 @@
 
 #include <QDebug>
 #include <QFile>
-#include <QTextStream>
 
 #include <algorithm>
 
@@ -18,11 +17,9 @@ enum class Append
     WriteFailed
 };
 
-// Appends what `write` puts into a text stream. The file is opened unbuffered, since the
-// stream already batches its writes; a failed write (a full disk shows up at the flush,
-// not at the << calls) is cut off again, because a half-written row would be read back
-// as a row of zeros.
-template <typename Write> Append appendTo(const QString& path, QString& error, Write write)
+// Appends `bytes` in one write. A failed write (a full disk) is cut off again, because a
+// half-written row would be read back as a row of zeros.
+Append appendTo(const QString& path, QString& error, const QByteArray& bytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text |
@@ -31,14 +28,7 @@ template <typename Write> Append appendTo(const QString& path, QString& error, W
         return Append::OpenFailed;
     }
     const qint64 sizeBefore = file.size();
-    bool ok = false;
-    {
-        QTextStream out(&file);
-        write(out);
-        out.flush();
-        ok = out.status() == QTextStream::Ok;
-    } // the stream retries a failed flush when it goes; the file must still be open then
-    if (ok)
+    if (file.write(bytes) == bytes.size())
         return Append::Done;
     error = QStringLiteral("Cannot write to %1: %2").arg(path, file.errorString());
     qWarning() << error;
@@ -60,8 +50,7 @@ bool RawShotFile::create(const QString& header, int channelCount, quint64 shotSe
     m_channelCount = channelCount;
     m_shotSequence = shotSequence;
     m_rowsWritten = 0;
-    const Append result =
-        appendTo(m_allWavePath, m_error, [&](QTextStream& out) { out << header; });
+    const Append result = appendTo(m_allWavePath, m_error, header.toUtf8());
     if (result == Append::OpenFailed)
         qDebug("createNewRawDataFile() failed.");
     m_state = result == Append::Done ? Open : Failed;
@@ -133,9 +122,9 @@ bool RawShotFile::writeRows(quint8 interval, qsizetype rowCount, const QList<QLi
 {
     // When the file cannot be opened the rows stay unwritten and the next append tries
     // them again.
-    return appendTo(m_allWavePath, m_error, [&](QTextStream& out) {
-               RawFileFormat::writeRows(out, interval, m_rowsWritten, rowCount, columns, enabled);
-           }) == Append::Done;
+    m_rowText.clear(); // keeps its capacity for the next append
+    RawFileFormat::writeRows(m_rowText, interval, m_rowsWritten, rowCount, columns, enabled);
+    return appendTo(m_allWavePath, m_error, m_rowText) == Append::Done;
 }
 
 bool RawShotFile::finish(bool ng, bool saveAlarmWave, bool saveAllWave)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -62,4 +63,5 @@ private:
     quint64 m_shotSequence = 0;
     qsizetype m_rowsWritten = 0;
     QString m_error;
+    QByteArray m_rowText; // the text of one append, reused
 };

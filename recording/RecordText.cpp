@@ -1,14 +1,165 @@
 #include "RecordText.h"
 
-#include <QTextStream>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+constexpr int Digits = 6;
+
+char* copy(char* out, const char* text)
+{
+    const std::size_t length = std::strlen(text);
+    std::memcpy(out, text, length);
+    return out + length;
+}
+
+// True when `magnitude` lies exactly halfway between two six-digit decimals, `digits`
+// being its seven leading digits (the last one 5) and `exponent` the power of ten of the
+// first. QTextStream rounds such a tie away from zero, std::to_chars to even.
+bool isExactTie(double magnitude, const char* digits, int exponent)
+{
+    // The halfway decimal is k * 10^p = k * 5^p * 2^p with k odd: it equals a float only
+    // if its odd part k * 5^p is a whole number of at most 24 bits.
+    std::int64_t odd = 0;
+    for (int i = 0; i <= Digits; ++i)
+        odd = odd * 10 + (digits[i] - '0');
+    const int p = exponent - Digits;
+    for (int i = 0; i < p; ++i) {
+        odd *= 5;
+        if (odd >= (std::int64_t(1) << 24))
+            return false;
+    }
+    for (int i = 0; i < -p; ++i) {
+        if (odd % 5 != 0)
+            return false;
+        odd /= 5;
+    }
+    return odd < (std::int64_t(1) << 24) && std::ldexp(double(odd), p) == magnitude;
+}
+
+// Splits scientific notation "d.ddde+XX" into its digits and power of ten; returns the
+// number of digits.
+int splitScientific(const char* text, const char* end, char* digits, int& exponent)
+{
+    int count = 0;
+    const char* p = text;
+    for (; p < end && *p != 'e'; ++p) {
+        if (*p != '.')
+            digits[count++] = *p;
+    }
+    const bool negative = p + 1 < end && p[1] == '-';
+    exponent = 0;
+    for (p += 2; p < end; ++p)
+        exponent = exponent * 10 + (*p - '0');
+    if (negative)
+        exponent = -exponent;
+    return count;
+}
+
+// %g's layout of `count` significant digits (no trailing zeros) times 10^exponent.
+char* layOut(char* out, bool negative, const char* digits, int count, int exponent)
+{
+    if (negative)
+        *out++ = '-';
+    if (exponent < -4 || exponent >= Digits) {
+        *out++ = digits[0];
+        if (count > 1) {
+            *out++ = '.';
+            std::memcpy(out, digits + 1, count - 1);
+            out += count - 1;
+        }
+        *out++ = 'e';
+        *out++ = exponent < 0 ? '-' : '+';
+        const int e = std::abs(exponent);
+        *out++ = char('0' + e / 10);
+        *out++ = char('0' + e % 10);
+        return out;
+    }
+    if (exponent < 0) {
+        *out++ = '0';
+        *out++ = '.';
+        for (int i = 0; i < -exponent - 1; ++i)
+            *out++ = '0';
+        std::memcpy(out, digits, count);
+        return out + count;
+    }
+    const int whole = exponent + 1;
+    for (int i = 0; i < whole; ++i)
+        *out++ = i < count ? digits[i] : '0';
+    if (count > whole) {
+        *out++ = '.';
+        std::memcpy(out, digits + whole, count - whole);
+        out += count - whole;
+    }
+    return out;
+}
+
+} // namespace
 
 QString RecordText::real(float value)
 {
-    QString text;
-    QTextStream stream(&text);
-    stream << value;
-    stream.flush();
-    return text;
+    char text[MaxRealLength];
+    return QString::fromLatin1(text, writeReal(text, value) - text);
+}
+
+char* RecordText::writeReal(char* out, float value)
+{
+    // QTextStream's smart notation: %g with six significant digits, except that it writes
+    // negative zero as "0", NaN without a sign and rounds ties away from zero.
+    if (std::isnan(value))
+        return copy(out, "nan");
+    if (std::isinf(value))
+        return copy(out, value < 0 ? "-inf" : "inf");
+    if (value == 0.0f)
+        return copy(out, "0");
+    const bool negative = value < 0;
+    const float magnitude = std::fabs(value);
+    char text[32];
+    char digits[20];
+    int exponent = 0;
+    // The shortest digits that read back as this float. With at most six of them they are
+    // also the six-digit rounding: a normal float's neighbours lie closer together than
+    // six-digit decimals, so no other six-digit decimal can be nearer. Most samples end
+    // here. (Subnormal floats are sparser; they take the exact way below.)
+    const char* end =
+        std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific).ptr;
+    int count = splitScientific(text, end, digits, exponent);
+    if (count <= Digits && magnitude >= std::numeric_limits<float>::min())
+        return layOut(out, negative, digits, count, exponent);
+
+    // Seven digits, so that the rounding to six can be seen.
+    end = std::to_chars(text, text + sizeof text, double(magnitude), std::chars_format::scientific,
+                        Digits)
+              .ptr;
+    splitScientific(text, end, digits, exponent);
+    if (digits[Digits] == '5') {
+        // The seven digits are rounded themselves: only the exact value tells which way
+        // the sixth goes.
+        double v = value;
+        if (isExactTie(magnitude, digits, exponent))
+            v = std::nextafter(v, v * 2);
+        return std::to_chars(out, out + MaxRealLength, v, std::chars_format::general, Digits).ptr;
+    }
+    if (digits[Digits] > '5') {
+        int i = Digits - 1;
+        while (i >= 0 && digits[i] == '9')
+            digits[i--] = '0';
+        if (i >= 0) {
+            ++digits[i];
+        } else {
+            digits[0] = '1';
+            ++exponent;
+        }
+    }
+    count = Digits;
+    while (count > 1 && digits[count - 1] == '0')
+        --count;
+    return layOut(out, negative, digits, count, exponent);
 }
 
 QString RecordText::shotTime(const QDateTime& time)

@@ -12,6 +12,10 @@ public:
     // fixed and scientific notation, 6 significant digits, no trailing zeros
     // (0, 0.005, 12.3, 1.23457e+06).
     static QString real(float value);
+    // The same text as plain characters into `out`, which holds at least MaxRealLength;
+    // returns the end. Fast enough for every sample of a raw file.
+    static constexpr int MaxRealLength = 16;
+    static char* writeReal(char* out, float value);
 
     // "yyyy/MM/dd hh:mm:ss.z" with "z" in its old meaning: the milliseconds without
     // leading zeros, so 300 ms prints "300" and a whole second "0". Qt 6 reads "z" as a

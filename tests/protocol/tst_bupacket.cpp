@@ -229,6 +229,14 @@ private Q_SLOTS:
         QCOMPARE(st.entries[0].extra1, quint8(0));
         QCOMPARE(st.entries[1].moduleTypeCode, 0);
         QCOMPARE(st.entries[199].status, quint8(0));
+        // A field cut by the end reads as zero and so does everything after it, also where
+        // the reused packet still holds the earlier frame's values.
+        FrameBuilder::decode(packet, BUPacket::UnitStatus,
+                             QByteArray::fromHex("000000010000000100000000"
+                                                 "0000c8"
+                                                 "0100"));
+        QCOMPARE(st.entries[0].moduleTypeCode, 0);
+        QCOMPARE(st.entries[0].status, quint8(0));
 
         // A claimed configuration payload longer than the body keeps only what arrived.
         packet.setHeader(400, BUPacket::ModuleConfigData);

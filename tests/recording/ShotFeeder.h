@@ -9,6 +9,7 @@
 #include "SystemConfig.h"
 
 #include <QFile>
+#include <QTextStream>
 
 // Fills a ShotData as the main window does: the buffer takes the configuration, the
 // simulated unit's frames for it are cut by the frame receiver, decoded and handed over.
@@ -102,17 +103,21 @@ inline bool addRows(ShotFeeder& feeder, qsizetype first, qsizetype count)
 }
 
 // The rows as the raw file holds them: time in seconds, then the values of the channels,
-// the disabled one left empty.
+// the disabled one left empty; rendered by QTextStream, as the files always were.
 inline QString rows(qsizetype first, qsizetype count)
 {
     QString text;
+    QTextStream out(&text);
     for (qsizetype r = first; r < first + count; ++r) {
-        text += RecordText::real(float(5.0 * double(r) / 1000.0)) + QLatin1Char(',');
-        for (int c = 0; c < 4; ++c)
-            text += (c ? QStringLiteral(", ") : QString()) +
-                    (c == 2 ? QString() : RecordText::real(float(value(r, c) * 0.1)));
-        text += QLatin1Char('\n');
+        out << float(5.0 * double(r) / 1000.0) << ',';
+        for (int c = 0; c < 4; ++c) {
+            out << (c ? ", " : "");
+            if (c != 2)
+                out << float(value(r, c) * 0.1);
+        }
+        out << '\n';
     }
+    out.flush();
     return text;
 }
 
