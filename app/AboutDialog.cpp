@@ -6,6 +6,7 @@
 #include "ui_AboutDialog.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QShowEvent>
 #include <QStringList>
 
@@ -93,4 +94,12 @@ QString AboutDialog::reportedVersion(const BUPayload::UnitInfo& info, qint32 mod
         }
     }
     return unreportedVersionText();
+}
+
+void AboutDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        m_ui->retranslateUi(this);
+    }
+    QDialog::changeEvent(event);
 }

@@ -45,6 +45,10 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
 
+protected:
+    // A new interface language: the form's texts again.
+    void changeEvent(QEvent* event) override;
+
 private:
     void showVersions();
     QString moduleLines(const BUPayload::UnitInfo& info) const;

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QEvent>
 #include <QFileInfo>
 #include <QSerialPortInfo>
 #include <QShowEvent>
@@ -193,4 +194,12 @@ void AdminWindow::emitSaveDataTypes()
     Q_EMIT saveDataTypesChanged(m_ui->LogCheckBox->isChecked(),
                                 m_ui->AlarmWaveCheckBox->isChecked(),
                                 m_ui->AllWaveCheckBox->isChecked());
+}
+
+void AdminWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        m_ui->retranslateUi(this);
+    }
+    QDialog::changeEvent(event);
 }

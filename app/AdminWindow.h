@@ -68,6 +68,10 @@ private Q_SLOTS:
     void on_settingsPathSelectButton_clicked();
     void updateDeviceAddress();
 
+protected:
+    // A new interface language: the form's texts again.
+    void changeEvent(QEvent* event) override;
+
 private:
     void loadDeviceAddress(const AppSettings& settings);
     void loadSerialPorts(const QString& storedPort);

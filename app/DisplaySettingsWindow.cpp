@@ -5,6 +5,7 @@
 #include "ui_DisplaySettingsWindow.h"
 
 #include <QDebug>
+#include <QEvent>
 #include <QShowEvent>
 
 namespace {
@@ -121,4 +122,12 @@ bool DisplaySettingsWindow::saveSettings()
 QString DisplaySettingsWindow::percentText(int sliderValue)
 {
     return QStringLiteral("%1%").arg(sliderValue * PercentPerStep);
+}
+
+void DisplaySettingsWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        m_ui->retranslateUi(this);
+    }
+    QDialog::changeEvent(event);
 }

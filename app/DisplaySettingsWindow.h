@@ -52,6 +52,10 @@ public Q_SLOTS:
 protected:
     void showEvent(QShowEvent* event) override;
 
+protected:
+    // A new interface language: the form's texts again.
+    void changeEvent(QEvent* event) override;
+
 private:
     struct OpacityControl
     {

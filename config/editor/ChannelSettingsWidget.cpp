@@ -13,6 +13,7 @@
 #include "ui_ChannelSettingsWidget.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QSignalBlocker>
 #include <QToolBar>
 
@@ -20,20 +21,27 @@ ChannelSettingsWidget::ChannelSettingsWidget(QWidget* parent)
     : SettingsWidgetBase(parent), m_ui(std::make_unique<Ui::channelSettingsWidget>())
 {
     m_ui->setupUi(this);
-    m_ui->zone1Editor->setTitle(tr("Monitoring Zone 1"));
-    m_ui->zone2Editor->setTitle(tr("Monitoring Zone 2"));
-    m_ui->peakTimeEditor->setTitle(tr("Peak Time Monitoring"));
-    m_ui->integralEditor->setTitle(tr("Integral Monitoring"));
     m_ui->integralEditor->setIntegral(true);
-    m_ui->peakIntegralEditor->setTitle(tr("Integral to Peak Monitoring"));
     m_ui->peakIntegralEditor->setIntegral(true);
-    m_ui->ejectEditor->setTitle(tr("Eject Monitoring"));
+    setEditorTitles();
     setUpPlot();
     connectEditors();
     setEnabled(false);
 }
 
 ChannelSettingsWidget::~ChannelSettingsWidget() = default;
+
+void ChannelSettingsWidget::setEditorTitles()
+{
+    m_ui->zone1Editor->setTitle(tr("Monitoring Zone 1"));
+    m_ui->zone2Editor->setTitle(tr("Monitoring Zone 2"));
+    m_ui->pointEditor->setTitle(tr("Point Monitoring"));
+    m_ui->peakTimeEditor->setTitle(tr("Peak Time Monitoring"));
+    m_ui->integralEditor->setTitle(tr("Integral Monitoring"));
+    m_ui->peakIntegralEditor->setTitle(tr("Integral to Peak Monitoring"));
+    m_ui->ejectEditor->setTitle(tr("Eject Monitoring"));
+    m_ui->slopeEditor->setTitle(tr("Slope Monitoring"));
+}
 
 GLPlotView* ChannelSettingsWidget::plotView() const
 {
@@ -279,4 +287,13 @@ void ChannelSettingsWidget::setReferenceWaveforms(const QList<GLWaveform>& wavef
                                                   const QString& fileName)
 {
     m_ui->plotView->setReferenceWaveforms(waveforms, interval, fileName);
+}
+
+void ChannelSettingsWidget::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        m_ui->retranslateUi(this);
+        setEditorTitles();
+    }
+    SettingsWidgetBase::changeEvent(event);
 }

@@ -48,9 +48,14 @@ private Q_SLOTS:
     void updateRangeFromPlot(int ch, int rangeId, GLRange range);
     void updateTSecFromPlot(int ch, GLTSec point);
 
+protected:
+    // A new interface language: the form's texts again.
+    void changeEvent(QEvent* event) override;
+
 private:
     void connectEditors();
     void setUpPlot();
+    void setEditorTitles();
     void selectTool(int tool);
     void fillEditors();
     void fillHeader();

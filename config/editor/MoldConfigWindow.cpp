@@ -13,6 +13,7 @@
 #include "ui_MoldConfigWindow.h"
 
 #include <QDebug>
+#include <QEvent>
 #include <QPixmap>
 
 // Icons live in this static library; its resources must be registered by hand.
@@ -281,4 +282,14 @@ void MoldConfigWindow::applyChannelSettingsToAll(int module, int channel)
         return;
     target->applyChannelToAll(channel);
     m_ui->channelSettingsPage->refreshPlot();
+}
+
+void MoldConfigWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        m_ui->retranslateUi(this);
+        if (m_systemItem)
+            m_systemItem->setText(0, tr("System"));
+    }
+    QDialog::changeEvent(event);
 }

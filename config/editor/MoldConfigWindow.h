@@ -51,6 +51,10 @@ public Q_SLOTS:
     void updateChannelEnabledFlag(int module, int channel, bool enabled);
     void applyChannelSettingsToAll(int module, int channel);
 
+protected:
+    // A new interface language: the form's texts again.
+    void changeEvent(QEvent* event) override;
+
 private:
     void connectPages();
     void rebuildTree();

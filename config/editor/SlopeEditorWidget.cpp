@@ -11,8 +11,8 @@ SlopeEditorWidget::SlopeEditorWidget(QWidget* parent)
       m_end(new TimeEditSpinBox(this)), m_lower(new Value32EditSpinBox(this)),
       m_upper(new Value32EditSpinBox(this))
 {
-    addRow(tr("Time:"), m_start, m_end);
-    addRow(tr("Value:"), m_lower, m_upper);
+    addRow(QT_TR_NOOP("Time:"), m_start, m_end);
+    addRow(QT_TR_NOOP("Value:"), m_lower, m_upper);
     orderPair(m_start, m_end);
     orderPair(m_lower, m_upper);
     watch(m_start);

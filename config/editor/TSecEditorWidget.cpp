@@ -10,8 +10,8 @@ TSecEditorWidget::TSecEditorWidget(QWidget* parent)
     : ValueEditorBase(tr("Point Monitoring"), parent), m_time(new TimeEditSpinBox(this)),
       m_lower(new ValueEditSpinBox(this)), m_upper(new ValueEditSpinBox(this))
 {
-    addRow(tr("Time:"), m_time);
-    addRow(tr("Value:"), m_lower, m_upper);
+    addRow(QT_TR_NOOP("Time:"), m_time);
+    addRow(QT_TR_NOOP("Value:"), m_lower, m_upper);
     orderPair(m_lower, m_upper);
     watch(m_time);
     watch(m_lower);

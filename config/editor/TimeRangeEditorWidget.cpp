@@ -9,7 +9,7 @@ TimeRangeEditorWidget::TimeRangeEditorWidget(QWidget* parent)
     : ValueEditorBase(tr("Peak Time Monitoring"), parent), m_start(new TimeEditSpinBox(this)),
       m_end(new TimeEditSpinBox(this))
 {
-    addRow(tr("Time:"), m_start, m_end);
+    addRow(QT_TR_NOOP("Time:"), m_start, m_end);
     orderPair(m_start, m_end);
     watch(m_start);
     watch(m_end);

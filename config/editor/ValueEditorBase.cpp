@@ -5,6 +5,8 @@
 #include "ModuleConfigBase.h"
 #include "SystemConfig.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -25,15 +27,39 @@ int ValueEditorBase::timeLimit(const ChannelConfig& channel)
     return system ? int(system->period()) * 100 : 0xFFFF;
 }
 
-void ValueEditorBase::addRow(const QString& label, QWidget* first, QWidget* second)
+QString ValueEditorBase::translated(const char* source) const
+{
+    return QCoreApplication::translate(metaObject()->className(), source);
+}
+
+void ValueEditorBase::addRow(const char* label, QWidget* first, QWidget* second)
 {
     const int row = m_grid->rowCount();
-    m_grid->addWidget(new QLabel(label, this), row, 0);
+    auto* text = new QLabel(translated(label), this);
+    m_rowLabels.append({text, label});
+    m_grid->addWidget(text, row, 0);
     m_grid->addWidget(first, row, 1);
     if (second) {
-        m_grid->addWidget(new QLabel(tr("to"), this), row, 2, Qt::AlignCenter);
+        auto* to = new QLabel(tr("to"), this);
+        m_toLabels.append(to);
+        m_grid->addWidget(to, row, 2, Qt::AlignCenter);
         m_grid->addWidget(second, row, 3);
     }
+}
+
+void ValueEditorBase::retranslateRows()
+{
+    for (const auto& [label, source] : std::as_const(m_rowLabels))
+        label->setText(translated(source));
+    for (QLabel* to : std::as_const(m_toLabels))
+        to->setText(tr("to"));
+}
+
+void ValueEditorBase::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateRows();
+    QGroupBox::changeEvent(event);
 }
 
 void ValueEditorBase::fillSingle(CountSpinBox* box, qint64 count, qint64 minimum, qint64 maximum)

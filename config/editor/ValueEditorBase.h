@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QGroupBox>
+#include <QList>
+#include <QPair>
 
 class ChannelConfig;
 class CountSpinBox;
 class QGridLayout;
+class QLabel;
 
 // Common ground of the check-able monitoring item editors: a grid of labelled rows, the
 // time limit that follows the observation period, and the rules that keep a pair of
@@ -20,8 +23,9 @@ public:
     static int timeLimit(const ChannelConfig& channel);
 
 protected:
-    // "label" first [to second].
-    void addRow(const QString& label, QWidget* first, QWidget* second = nullptr);
+    // "label" first [to second]. The label is a source text marked in the subclass
+    // (QT_TR_NOOP), translated in its context now and again when the language changes.
+    void addRow(const char* label, QWidget* first, QWidget* second = nullptr);
     // Limits both to minimum..maximum, shows the requested counts, keeps first <= second
     // from then on, and marks a box whose stored count could not be shown as it is.
     void fillPair(CountSpinBox* first, CountSpinBox* second, qint64 firstCount, qint64 secondCount,
@@ -32,9 +36,15 @@ protected:
     void watch(CountSpinBox* box);
     void edited();
     virtual void emitValue() = 0;
+    void changeEvent(QEvent* event) override;
 
     bool m_filling = false;
 
 private:
+    QString translated(const char* source) const;
+    void retranslateRows();
+
     QGridLayout* m_grid;
+    QList<QPair<QLabel*, const char*>> m_rowLabels;
+    QList<QLabel*> m_toLabels;
 };

@@ -9,7 +9,7 @@ ValueRangeEditorWidget::ValueRangeEditorWidget(QWidget* parent)
     : ValueEditorBase(tr("Title"), parent), m_lower(new ValueEditSpinBox(this)),
       m_upper(new ValueEditSpinBox(this))
 {
-    addRow(tr("Value:"), m_lower, m_upper);
+    addRow(QT_TR_NOOP("Value:"), m_lower, m_upper);
     orderPair(m_lower, m_upper);
     watch(m_lower);
     watch(m_upper);

@@ -5,6 +5,7 @@
 #include "ValueEditSpinBox.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QSignalBlocker>
 
 ZoneEditorWidget::ZoneEditorWidget(QWidget* parent)
@@ -14,9 +15,10 @@ ZoneEditorWidget::ZoneEditorWidget(QWidget* parent)
 {
     m_method->addItem(tr("Peak"));
     m_method->addItem(tr("Area"));
-    addRow(tr("Method:"), m_method);
-    addRow(tr("Time:"), m_start, m_end);
-    addRow(tr("Value:"), m_lower, m_upper);
+    // (changeEvent names them again in a new language)
+    addRow(QT_TR_NOOP("Method:"), m_method);
+    addRow(QT_TR_NOOP("Time:"), m_start, m_end);
+    addRow(QT_TR_NOOP("Value:"), m_lower, m_upper);
     orderPair(m_start, m_end);
     orderPair(m_lower, m_upper);
     for (CountSpinBox* box :
@@ -49,4 +51,13 @@ Zone ZoneEditorWidget::value() const
     zone.lower = quint16(m_lower->count());
     zone.upper = quint16(m_upper->count());
     return zone;
+}
+
+void ZoneEditorWidget::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        m_method->setItemText(0, tr("Peak"));
+        m_method->setItemText(1, tr("Area"));
+    }
+    ValueEditorBase::changeEvent(event);
 }

@@ -28,6 +28,7 @@ Q_SIGNALS:
 
 protected:
     void emitValue() override { Q_EMIT valueChanged(value()); }
+    void changeEvent(QEvent* event) override;
 
 private:
     QComboBox* m_method;

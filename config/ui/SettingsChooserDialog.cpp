@@ -2,6 +2,8 @@
 
 #include "ui_SettingsChooserDialog.h"
 
+#include <QEvent>
+
 SettingsChooserDialog::SettingsChooserDialog(QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::settingsChooserDialog>())
 {
@@ -16,4 +18,12 @@ SettingsChooserDialog::~SettingsChooserDialog() = default;
 void SettingsChooserDialog::setSettingsName(const QString& name)
 {
     m_ui->settingsNameLabel->setText(name + QStringLiteral(".xml"));
+}
+
+void SettingsChooserDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        m_ui->retranslateUi(this);
+    }
+    QDialog::changeEvent(event);
 }

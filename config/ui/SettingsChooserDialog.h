@@ -28,6 +28,10 @@ public:
     // Shows the settings file's name: the settings name followed by ".xml".
     void setSettingsName(const QString& name);
 
+protected:
+    // A new interface language: the form's texts again.
+    void changeEvent(QEvent* event) override;
+
 private:
     std::unique_ptr<Ui::settingsChooserDialog> m_ui;
 };

@@ -7,6 +7,7 @@
 
 #include <QDebug>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 
 FirmwareUpdateWindow::FirmwareUpdateWindow(QWidget* parent)
@@ -150,4 +151,12 @@ void FirmwareUpdateWindow::endUpload()
     m_uploader.cancel();
     m_ui->updateButton->setEnabled(!m_ui->filePathEdit->text().isEmpty());
     m_ui->progressBar->hide();
+}
+
+void FirmwareUpdateWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        m_ui->retranslateUi(this);
+    }
+    QDialog::changeEvent(event);
 }

@@ -41,6 +41,10 @@ private Q_SLOTS:
     void ftpCommandFinished(FirmwareUploader::Outcome outcome, const QString& error);
     void updateProgress(qint64 sent, qint64 total);
 
+protected:
+    // A new interface language: the form's texts again.
+    void changeEvent(QEvent* event) override;
+
 private:
     // The file's bytes when it can be read and is a sound S-record image; otherwise
     // the operator has been told why and false is returned.

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QDebug>
+#include <QEvent>
 
 namespace {
 
@@ -107,4 +108,12 @@ void IOTestDialog::connectOutputBoxes(bool connected)
         else
             disconnect(box, &QCheckBox::stateChanged, this, &IOTestDialog::updateOutput);
     }
+}
+
+void IOTestDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        m_ui->retranslateUi(this);
+    }
+    QDialog::changeEvent(event);
 }

@@ -40,6 +40,10 @@ public Q_SLOTS:
 protected:
     void showEvent(QShowEvent* event) override;
 
+protected:
+    // A new interface language: the form's texts again.
+    void changeEvent(QEvent* event) override;
+
 private:
     void showIndicators(quint8 outputs, quint8 inputs);
     void connectOutputBoxes(bool connected);

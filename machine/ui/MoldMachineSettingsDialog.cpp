@@ -5,6 +5,7 @@
 
 #include <QDebug>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -67,4 +68,12 @@ void MoldMachineSettingsDialog::done(int result)
         return;
     }
     QDialog::done(result);
+}
+
+void MoldMachineSettingsDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        m_ui->retranslateUi(this);
+    }
+    QDialog::changeEvent(event);
 }

@@ -33,6 +33,10 @@ public:
     // dialog open, so the operator's edits are not lost behind an "OK".
     void done(int result) override;
 
+protected:
+    // A new interface language: the form's texts again.
+    void changeEvent(QEvent* event) override;
+
 private:
     std::unique_ptr<Ui::moldMachineSettingsDialog> m_ui;
     QString m_filePath;

@@ -95,6 +95,14 @@ OKをクリックするとアプリケーションを終了します。</transla
         <source>Eject Monitoring</source>
         <translation>エジェクト監視</translation>
     </message>
+    <message>
+        <source>Point Monitoring</source>
+        <translation>ポイント監視</translation>
+    </message>
+    <message>
+        <source>Slope Monitoring</source>
+        <translation>傾き監視</translation>
+    </message>
 </context>
 <context>
     <name>ChannelShotData</name>
@@ -1219,10 +1227,6 @@ B:ボタン型センサ (高温200℃) 16kN</translation>
         <translation>平滑化レベル:</translation>
     </message>
     <message>
-        <source>10</source>
-        <translation>10</translation>
-    </message>
-    <message>
         <source>Save Average as Reference</source>
         <translation>平均を基準波形として保存</translation>
     </message>
@@ -1249,10 +1253,6 @@ B:ボタン型センサ (高温200℃) 16kN</translation>
     <message>
         <source>Sigma:</source>
         <translation>シグマ:</translation>
-    </message>
-    <message>
-        <source>1.0</source>
-        <translation>1.0</translation>
     </message>
     <message>
         <source>Minimum Offset:</source>

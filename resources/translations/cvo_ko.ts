@@ -95,6 +95,14 @@ OK를 클릭하면 프로그램이 종료됩니다.</translation>
         <source>Eject Monitoring</source>
         <translation>이젝트 감시</translation>
     </message>
+    <message>
+        <source>Point Monitoring</source>
+        <translation>포인트 감시</translation>
+    </message>
+    <message>
+        <source>Slope Monitoring</source>
+        <translation>기울기 감시</translation>
+    </message>
 </context>
 <context>
     <name>ChannelShotData</name>
@@ -1219,10 +1227,6 @@ B:버튼형 센서 (고온 200℃) 16kN</translation>
         <translation>스무딩 레벨:</translation>
     </message>
     <message>
-        <source>10</source>
-        <translation>10</translation>
-    </message>
-    <message>
         <source>Save Average as Reference</source>
         <translation>평균을 기준 파형으로 저장</translation>
     </message>
@@ -1249,10 +1253,6 @@ B:버튼형 센서 (고온 200℃) 16kN</translation>
     <message>
         <source>Sigma:</source>
         <translation>시그마:</translation>
-    </message>
-    <message>
-        <source>1.0</source>
-        <translation>1.0</translation>
     </message>
     <message>
         <source>Minimum Offset:</source>

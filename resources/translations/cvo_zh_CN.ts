@@ -95,6 +95,14 @@ Click OK to quit the application.</source>
         <source>Eject Monitoring</source>
         <translation>顶出监控</translation>
     </message>
+    <message>
+        <source>Point Monitoring</source>
+        <translation>定点监控</translation>
+    </message>
+    <message>
+        <source>Slope Monitoring</source>
+        <translation>斜率监控</translation>
+    </message>
 </context>
 <context>
     <name>ChannelShotData</name>
@@ -1219,10 +1227,6 @@ B:纽扣式传感器（高温 200℃）16kN</translation>
         <translation>平滑等级：</translation>
     </message>
     <message>
-        <source>10</source>
-        <translation>10</translation>
-    </message>
-    <message>
         <source>Save Average as Reference</source>
         <translation>将平均值保存为模板</translation>
     </message>
@@ -1249,10 +1253,6 @@ B:纽扣式传感器（高温 200℃）16kN</translation>
     <message>
         <source>Sigma:</source>
         <translation>Sigma：</translation>
-    </message>
-    <message>
-        <source>1.0</source>
-        <translation>1.0</translation>
     </message>
     <message>
         <source>Minimum Offset:</source>

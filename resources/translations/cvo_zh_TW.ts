@@ -95,6 +95,14 @@ Click OK to quit the application.</source>
         <source>Eject Monitoring</source>
         <translation>頂出監控</translation>
     </message>
+    <message>
+        <source>Point Monitoring</source>
+        <translation>定點監控</translation>
+    </message>
+    <message>
+        <source>Slope Monitoring</source>
+        <translation>斜率監控</translation>
+    </message>
 </context>
 <context>
     <name>ChannelShotData</name>
@@ -1219,10 +1227,6 @@ B:鈕扣式感測器 (高溫 200℃) 16kN</translation>
         <translation>平滑化等級：</translation>
     </message>
     <message>
-        <source>10</source>
-        <translation>10</translation>
-    </message>
-    <message>
         <source>Save Average as Reference</source>
         <translation>將平均存為基準波形</translation>
     </message>
@@ -1249,10 +1253,6 @@ B:鈕扣式感測器 (高溫 200℃) 16kN</translation>
     <message>
         <source>Sigma:</source>
         <translation>σ：</translation>
-    </message>
-    <message>
-        <source>1.0</source>
-        <translation>1.0</translation>
     </message>
     <message>
         <source>Minimum Offset:</source>

@@ -102,12 +102,24 @@ void TestLanguages::switchingLanguageRetranslatesTheWindowAndAnOpenDialog()
             period = label;
     QVERIFY(period);
 
+    // A label the code builds, not a form: the zone editors' time row.
+    const auto zoneTimeLabels = [editor](const QString& text) {
+        int found = 0;
+        for (QLabel* label : editor->findChildren<QLabel*>())
+            found += label->text() == text ? 1 : 0;
+        return found;
+    };
+    const int zoneEditors = zoneTimeLabels(QStringLiteral("Time:"));
+    QVERIFY(zoneEditors >= 3);
+
     japanese->trigger();
     QTRY_COMPARE(viewer->text(), QStringLiteral("波形エディタ"));
     QTRY_COMPARE(period->text(), QStringLiteral("測定時間:"));
+    QTRY_COMPARE(zoneTimeLabels(QStringLiteral("時間:")), 3);
     window.findChild<QAction*>("actionEnglish")->trigger();
     QTRY_COMPARE(viewer->text(), QStringLiteral("WAVEFORM EDITOR"));
     QTRY_COMPARE(period->text(), QStringLiteral("Time span:"));
+    QCOMPARE(zoneTimeLabels(QStringLiteral("Time:")), zoneEditors);
     QCOMPARE(window.findChild<QLabel*>("wdtCountLabel")->text(), QStringLiteral("WDT:0"));
     editor->hide();
 }

@@ -10,6 +10,7 @@
 
 #include <QCursor>
 #include <QDebug>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QRegularExpression>
 #include <QSignalBlocker>
@@ -351,4 +352,13 @@ void DataViewerWindow::on_closeButton_clicked(bool)
         this, tr("Close"),
         tr("When the waveform monitoring please send monitoring waveform data."));
     accept();
+}
+
+void DataViewerWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        m_ui->retranslateUi(this);
+        updateNotice();
+    }
+    QDialog::changeEvent(event);
 }

@@ -65,6 +65,10 @@ public Q_SLOTS:
 protected:
     void showEvent(QShowEvent* event) override;
 
+protected:
+    // A new interface language: the form's texts again.
+    void changeEvent(QEvent* event) override;
+
 private:
     void connectControls();
     void setAverageSliderLive(bool live);

@@ -15,4 +15,11 @@
         <translation>測定時間:</translation>
     </message>
 </context>
+<context>
+    <name>ZoneEditorWidget</name>
+    <message>
+        <source>Time:</source>
+        <translation>時間:</translation>
+    </message>
+</context>
 </TS>
