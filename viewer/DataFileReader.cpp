@@ -1,4 +1,5 @@
 #include "DataFileReader.h"
+#include "LineCursor.h"
 
 #include <QFile>
 
@@ -13,37 +14,6 @@ bool isBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
 }
-
-// Walks the file line by line without copying; a trailing carriage return is dropped so
-// that files that passed through another system still read.
-class LineCursor
-{
-public:
-    explicit LineCursor(QByteArrayView bytes)
-        : m_pos(bytes.data()), m_end(bytes.data() + bytes.size())
-    {
-    }
-
-    bool atEnd() const { return m_pos >= m_end; }
-
-    QByteArrayView next()
-    {
-        const char* begin = m_pos;
-        const char* newline =
-            static_cast<const char*>(std::memchr(begin, '\n', size_t(m_end - begin)));
-        const char* end = newline ? newline : m_end;
-        m_pos = newline ? newline + 1 : m_end;
-        if (end > begin && end[-1] == '\r')
-            --end;
-        return QByteArrayView(begin, end - begin);
-    }
-
-    qsizetype remainingLines() const { return std::count(m_pos, m_end, '\n') + 1; }
-
-private:
-    const char* m_pos;
-    const char* m_end;
-};
 
 QString text(QByteArrayView line)
 {

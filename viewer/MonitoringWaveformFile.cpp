@@ -1,4 +1,5 @@
 #include "MonitoringWaveformFile.h"
+#include "LineCursor.h"
 
 #include "DataFileReader.h"
 #include "ParallelFor.h"
@@ -53,34 +54,7 @@ void appendParameters(QByteArray& out, const ChannelParameters& p)
     field(p.rangeEnd, true);
 }
 
-// Line by line through the file; a trailing carriage return is dropped.
-class Lines
-{
-public:
-    explicit Lines(QByteArrayView bytes) : m_pos(bytes.data()), m_end(bytes.data() + bytes.size())
-    {
-    }
-    bool next(QByteArrayView& line)
-    {
-        if (m_pos >= m_end)
-            return false;
-        const char* begin = m_pos;
-        const char* newline =
-            static_cast<const char*>(std::memchr(begin, '\n', size_t(m_end - begin)));
-        const char* end = newline ? newline : m_end;
-        m_pos = newline ? newline + 1 : m_end;
-        if (end > begin && end[-1] == '\r')
-            --end;
-        line = QByteArrayView(begin, end - begin);
-        return true;
-    }
-
-private:
-    const char* m_pos;
-    const char* m_end;
-};
-
-bool readHeader(Lines& lines, DataFileLayout& layout)
+bool readHeader(LineCursor& lines, DataFileLayout& layout)
 {
     const QByteArray prefix = DataFileLayout::AttributePrefix.toUtf8();
     QByteArrayView line;
@@ -135,7 +109,7 @@ bool readRow(QByteArrayView line, ChannelSeries& s)
     return true;
 }
 
-bool readChannel(Lines& lines, qsizetype rows, ChannelParameters& p, ChannelSeries& s)
+bool readChannel(LineCursor& lines, qsizetype rows, ChannelParameters& p, ChannelSeries& s)
 {
     QByteArrayView line;
     if (!lines.next(line) || line != DataFileLayout::Separator.toLatin1())
@@ -238,7 +212,7 @@ MonitoringWaveformFile::ReadResult MonitoringWaveformFile::parse(QByteArrayView 
                                                                  const Progress& progress)
 {
     ReadResult result;
-    Lines lines(bytes);
+    LineCursor lines(bytes);
     MonitoringWaveform& w = result.waveform;
     if (!readHeader(lines, w.layout)) {
         result.status = FormatError;
