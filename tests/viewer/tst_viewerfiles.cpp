@@ -161,6 +161,9 @@ private Q_SLOTS:
         QList<float> samples{0.0f, -0.0f, 430492.5f, -2678.125f, 1e-5f, 1e38f, 12.3f};
         for (int i = 0; i < 20000; ++i)
             samples << values(random) << values(random) * 1e-6f;
+        // Values with few binary fractional digits, where rounding ties at six digits live.
+        for (int i = -20000; i < 20000; i += 7)
+            samples << i * 0.03125f + 1000.0f << i * 0.5f << float(i * 1031) << i / 1024.0f;
         for (float v : samples) {
             QString expected;
             QTextStream(&expected) << v;
