@@ -1,5 +1,6 @@
 #include "RecordText.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -99,6 +100,18 @@ char* layOut(char* out, bool negative, const char* digits, int count, int expone
     return out;
 }
 
+// A float is m x 2^-k with m odd; its exact decimal value then has the digits of
+// m x 5^k, at least as many as 5^k has. From k = 11 on (5^11 has 8 digits) it cannot
+// have the 7 significant digits of a rounding tie at six.
+bool mayBeTie(float magnitude)
+{
+    int exponent = 0;
+    const float fraction = std::frexp(magnitude, &exponent);
+    const auto mantissa = quint32(std::ldexp(fraction, 24));
+    const int fractionalBits = 24 - exponent - std::countr_zero(mantissa);
+    return fractionalBits < 11;
+}
+
 } // namespace
 
 QString RecordText::real(float value)
@@ -119,6 +132,11 @@ char* RecordText::writeReal(char* out, float value)
         return copy(out, "0");
     const bool negative = value < 0;
     const float magnitude = std::fabs(value);
+    // Measured and computed values are rarely ties: one conversion does for them.
+    if (!mayBeTie(magnitude))
+        return std::to_chars(out, out + MaxRealLength, double(value), std::chars_format::general,
+                             Digits)
+            .ptr;
     char text[32];
     char digits[20];
     int exponent = 0;

@@ -2,14 +2,10 @@
 // average files it writes and reads.
 #include "DataSetReader.h"
 #include "MonitoringWaveformFile.h"
-#include "RealFormat.h"
 #include "TestMain.h"
 
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextStream>
-
-#include <random>
 
 namespace {
 
@@ -152,25 +148,6 @@ private Q_SLOTS:
                        "Observation Period:1s Sampling Interval:500ms\nData Attribute:1,500,PT\n" +
                            QByteArray(40, '=') +
                            "\nElapsed Time, 1:Gate, 2:Mold\n1.5, 20\n2, 21\n");
-    }
-
-    void writesValuesExactlyAsTheTextStream()
-    {
-        std::mt19937 random(7);
-        std::uniform_real_distribution<float> values(-3e5f, 3e5f);
-        QList<float> samples{0.0f, -0.0f, 430492.5f, -2678.125f, 1e-5f, 1e38f, 12.3f};
-        for (int i = 0; i < 20000; ++i)
-            samples << values(random) << values(random) * 1e-6f;
-        // Values with few binary fractional digits, where rounding ties at six digits live.
-        for (int i = -20000; i < 20000; i += 7)
-            samples << i * 0.03125f + 1000.0f << i * 0.5f << float(i * 1031) << i / 1024.0f;
-        for (float v : samples) {
-            QString expected;
-            QTextStream(&expected) << v;
-            QByteArray written;
-            RealFormat::append(written, v);
-            QCOMPARE(QString::fromLatin1(written), expected);
-        }
     }
 };
 
