@@ -43,80 +43,11 @@ qsizetype columnStart(qsizetype index, int interval, const GLColumns& columns)
     return std::clamp(qsizetype(start), qsizetype(0), index);
 }
 
-namespace {
-
-// Walks a window column by column: calls use(begin, end) for each run of samples that
-// falls into one pixel column.
-template <typename Use>
-void forEachColumn(const GLSeriesWindow& window, int interval, const GLColumns& columns, Use use)
-{
-    qsizetype i = window.first;
-    while (i < window.end) {
-        const double column =
-            std::floor((double(i) * interval - columns.xStart) / columns.msPerPixel);
-        const double nextColumnTime = columns.xStart + (column + 1.0) * columns.msPerPixel;
-        qsizetype next = qsizetype(std::ceil(nextColumnTime / interval));
-        next = std::clamp(next, i + 1, window.end);
-        use(i, next);
-        i = next;
-    }
-}
-
-void push(std::vector<float>& out, double t, float value)
-{
-    out.push_back(float(t));
-    out.push_back(value);
-}
-
-} // namespace
-
 void appendLines(const float* values, const GLSeriesWindow& window, int interval,
                  const GLColumns& columns, std::vector<float>& out)
 {
-    bool havePrevious = false;
-    double previousTime = 0.0;
-    float previousValue = 0.0f;
-    forEachColumn(window, interval, columns, [&](qsizetype begin, qsizetype end) {
-        const double t = double(begin) * interval;
-        if (end - begin == 1) {
-            if (havePrevious) {
-                push(out, previousTime, previousValue);
-                push(out, t, values[begin]);
-            }
-            previousTime = t;
-            previousValue = values[begin];
-            havePrevious = true;
-            return;
-        }
-        // The extremes of the column, the previous column's last value counting as the
-        // column's first, so that the trace stays connected.
-        qsizetype lowAt = begin;
-        qsizetype highAt = begin;
-        for (qsizetype i = begin + 1; i < end; ++i) {
-            if (values[i] < values[lowAt])
-                lowAt = i;
-            else if (values[i] > values[highAt])
-                highAt = i;
-        }
-        float low = values[lowAt];
-        float high = values[highAt];
-        if (havePrevious && previousValue < low) {
-            low = previousValue;
-            lowAt = begin - 1;
-        }
-        if (havePrevious && previousValue > high) {
-            high = previousValue;
-            highAt = begin - 1;
-        }
-        // Across the column's width from the earlier extreme to the later one: a flat
-        // stretch still covers its pixel, a steep one covers every row in between.
-        const double left = columns.xStart + std::floor((t - columns.xStart) / columns.msPerPixel) *
-                                                 columns.msPerPixel;
-        push(out, left, lowAt <= highAt ? low : high);
-        push(out, left + columns.msPerPixel, lowAt <= highAt ? high : low);
-        previousTime = double(end - 1) * interval;
-        previousValue = values[end - 1];
-        havePrevious = true;
+    forEachLine(values, window, interval, columns, [&](double t0, float v0, double t1, float v1) {
+        out.insert(out.end(), {float(t0), v0, float(t1), v1});
     });
 }
 
@@ -143,8 +74,7 @@ void appendBand(const float* upper, const float* lower, const GLSeriesWindow& wi
             }
         }
         if (found) {
-            push(out, at, top);
-            push(out, at, bottom);
+            out.insert(out.end(), {float(at), top, float(at), bottom});
         }
     });
 }

@@ -2,6 +2,7 @@
 
 #include "GLPlotData.h"
 #include "GLPlotView.h"
+#include "ParallelFor.h"
 
 #include <QDataStream>
 #include <QIODevice>
@@ -12,7 +13,7 @@
 #include <QOpenGLFunctions_2_1>
 #include <QScopeGuard>
 
-GLLayerCache::GLLayerCache() = default;
+GLLayerCache::GLLayerCache(RasterCanvas::RowOrder order) : m_order(order) {}
 
 GLLayerCache::~GLLayerCache() = default;
 
@@ -40,48 +41,89 @@ QByteArray GLLayerCache::signature(const GLPlotView* view, QSize pixels) const
 bool GLLayerCache::isCurrent(const GLPlotView* view, QSize pixels)
 {
     QByteArray now = signature(view, pixels);
-    if (m_framebuffer && m_framebuffer->size() == pixels && now == m_signature)
+    if (m_image.size() == pixels && now == m_signature)
         return true;
     m_signature = std::move(now);
     return false;
 }
 
-void GLLayerCache::rebuild(QOpenGLFunctions_2_1* gl, const GLPlotView* view, QSize pixels)
+void GLLayerCache::rebuild(const GLPlotView* view, QSize pixels)
 {
-    if (!m_framebuffer || m_framebuffer->size() != pixels)
-        m_framebuffer = std::make_unique<QOpenGLFramebufferObject>(pixels);
-    m_framebuffer->bind();
-    gl->glViewport(0, 0, pixels.width(), pixels.height());
-    gl->glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
-    gl->glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    gl->glClear(GL_COLOR_BUFFER_BIT);
-    gl->glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
+    if (m_image.size() != pixels)
+        m_image = QImage(pixels, QImage::Format_RGB32);
+    m_image.fill(qRgb(0, 0, 0));
     m_drawnSamples = QList<qsizetype>(view->channelCount(), 0);
     ++m_rebuilds;
 }
 
-void GLLayerCache::drawBackgrounds(QOpenGLFunctions_2_1* gl, const GLPlotView* view)
+std::pair<int, int> GLLayerCache::update(const GLPlotView* view, QSize pixels,
+                                         const std::function<void(PlotCanvas&)>& drawGrid)
+{
+    if (isCurrent(view, pixels)) {
+        // A live refresh: a few columns per channel, not worth a second thread.
+        RasterCanvas canvas(m_image, m_order);
+        drawCurrentWaveforms(canvas, view);
+        noteDrawnSamples(view);
+        return canvas.drawnColumns();
+    }
+    rebuild(view, pixels);
+    // Everything anew: each core draws every layer into its own strip of columns.
+    const int strips = std::clamp(QThread::idealThreadCount(), 1, 4);
+    const int width = m_image.width();
+    parallelFor(strips, [&](qsizetype strip) {
+        RasterCanvas canvas(m_image, m_order, int(strip * width / strips),
+                            int((strip + 1) * width / strips) - 1);
+        drawGrid(canvas);
+        for (int ch = 0; ch < view->channelCount(); ++ch) {
+            const GLPlotData* channel = view->channel(ch);
+            if (channel != view->focusedChannel())
+                channel->drawBackgroundLayers(canvas);
+        }
+        drawCurrentWaveforms(canvas, view);
+    });
+    noteDrawnSamples(view);
+    return {0, width - 1};
+}
+
+void GLLayerCache::noteDrawnSamples(const GLPlotView* view)
+{
+    m_drawnSamples.resize(view->channelCount());
+    for (int ch = 0; ch < view->channelCount(); ++ch)
+        m_drawnSamples[ch] = view->channel(ch)->currentLength();
+}
+
+void GLLayerCache::drawCurrentWaveforms(RasterCanvas& canvas, const GLPlotView* view) const
 {
     for (int ch = 0; ch < view->channelCount(); ++ch) {
-        GLPlotData* channel = view->channel(ch);
-        if (channel != view->focusedChannel())
-            channel->drawBackgroundLayers(gl);
+        const GLPlotData* channel = view->channel(ch);
+        const qsizetype drawn = ch < m_drawnSamples.size() ? m_drawnSamples.at(ch) : 0;
+        if (channel == view->focusedChannel() || channel->currentLength() <= drawn)
+            continue;
+        channel->drawCurrentWaveformFrom(canvas, drawn);
     }
 }
 
-void GLLayerCache::drawNewSamples(QOpenGLFunctions_2_1* gl, const GLPlotView* view)
+void GLLayerCache::upload(QOpenGLFunctions_2_1* gl, std::pair<int, int> columns)
 {
-    m_framebuffer->bind();
-    gl->glViewport(0, 0, m_framebuffer->width(), m_framebuffer->height());
-    m_drawnSamples.resize(view->channelCount());
-    for (int ch = 0; ch < view->channelCount(); ++ch) {
-        GLPlotData* channel = view->channel(ch);
-        const qsizetype length = channel->currentLength();
-        if (channel == view->focusedChannel() || length <= m_drawnSamples.at(ch))
-            continue;
-        channel->drawCurrentWaveformFrom(gl, m_drawnSamples.at(ch));
-        m_drawnSamples[ch] = length;
+    const QImage& image = m_image;
+    bool whole = false;
+    if (!m_framebuffer || m_framebuffer->size() != image.size()) {
+        m_framebuffer = std::make_unique<QOpenGLFramebufferObject>(image.size());
+        whole = true;
     }
+    if (whole)
+        columns = {0, image.width() - 1};
+    if (columns.first > columns.second || image.isNull())
+        return;
+    // Only the columns that changed: a live refresh touches a few near the shot's end.
+    gl->glBindTexture(GL_TEXTURE_2D, m_framebuffer->texture());
+    gl->glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    gl->glPixelStorei(GL_UNPACK_ROW_LENGTH, GLint(image.bytesPerLine() / 4));
+    gl->glTexSubImage2D(GL_TEXTURE_2D, 0, columns.first, 0, columns.second - columns.first + 1,
+                        image.height(), GL_BGRA, GL_UNSIGNED_BYTE,
+                        image.constScanLine(0) + qsizetype(columns.first) * 4);
+    gl->glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    gl->glBindTexture(GL_TEXTURE_2D, 0);
 }
 
 void GLLayerCache::blit(QOpenGLFunctions_2_1* gl, unsigned target, QSize pixels)

@@ -1,5 +1,6 @@
 #include "GLPlotArea.h"
 
+#include "GLCanvas.h"
 #include "GLPlotData.h"
 #include "GLPlotView.h"
 
@@ -114,16 +115,13 @@ void GLPlotArea::resizeGL(int w, int h)
         m_gl->glViewport(0, 0, w, h);
 }
 
-void GLPlotArea::setFocusedProjection(int pixelHeight)
+void GLPlotArea::setFocusedProjection(PlotCanvas& canvas) const
 {
     const double low = m_view->focusedYMin();
     const double high = m_view->focusedYMax();
-    const double p = (high - low) / std::max(1, pixelHeight);
-    m_gl->glMatrixMode(GL_PROJECTION);
-    m_gl->glLoadIdentity();
-    m_gl->glOrtho(m_view->xStart(), m_view->xEnd(), low - p / 2, high + p / 2, -1.0, 1.0);
-    m_gl->glMatrixMode(GL_MODELVIEW);
-    m_gl->glLoadIdentity();
+    const double p = (high - low) / std::max(1, canvas.pixelSize().height());
+    canvas.setProjection(m_view->xStart(), m_view->xEnd(), low - p / 2, high + p / 2);
+    canvas.setLineStipple(0);
 }
 
 void GLPlotArea::paintGL()
@@ -136,38 +134,36 @@ void GLPlotArea::paintGL()
     gl->glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     gl->glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     gl->glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    // Translucent layers blend into the colours only: the widget's image stays opaque,
-    // or the window system would blend the plot with whatever lies behind it.
-    gl->glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
-    gl->glEnable(GL_BLEND);
-    gl->glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    gl->glViewport(0, 0, pixels.width(), pixels.height());
     // Nothing to show before a configuration gives the plot a period.
-    if (!(m_view->xEnd() > m_view->xStart())) {
-        gl->glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    if (!(m_view->xEnd() > m_view->xStart()))
         return;
-    }
 
-    GLPlotData* focused = m_view->focusedChannel();
-    const auto drawGrid = [&] {
-        setFocusedProjection(pixels.height());
-        drawHorizontalGrid();
-        drawVerticalGrid();
+    const auto drawGrid = [this](PlotCanvas& canvas) {
+        setFocusedProjection(canvas);
+        drawHorizontalGrid(canvas);
+        drawVerticalGrid(canvas);
     };
     if (m_view->mode() == LiveMode) {
         // Grid and the other channels come from the cache; the focused channel on top.
         m_cache.paint(gl, m_view, pixels, defaultFramebufferObject(), drawGrid);
-    } else {
-        drawGrid();
     }
-    if (focused)
-        focused->draw(gl);
-
-    if (m_cursorShown) {
-        setFocusedProjection(pixels.height());
-        drawCursorLine();
-    }
+    // Translucent layers blend into the colours only: the widget's image stays opaque,
+    // or the window system would blend the plot with whatever lies behind it.
+    GLCanvas canvas(gl, pixels);
+    if (m_view->mode() != LiveMode)
+        drawGrid(canvas);
+    paintAboveCache(canvas);
     gl->glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+}
+
+void GLPlotArea::paintAboveCache(PlotCanvas& canvas)
+{
+    if (GLPlotData* focused = m_view->focusedChannel())
+        focused->draw(canvas);
+    if (m_cursorShown) {
+        setFocusedProjection(canvas);
+        drawCursorLine(canvas);
+    }
 }
 
 void GLPlotArea::releaseCache()
@@ -177,52 +173,45 @@ void GLPlotArea::releaseCache()
     doneCurrent();
 }
 
-void GLPlotArea::drawHorizontalGrid()
+void GLPlotArea::drawHorizontalGrid(PlotCanvas& canvas)
 {
     const double step = m_view->focusedYGridStep();
     const double low = m_view->focusedYMin();
     const double high = m_view->focusedYMax();
     if (!(step > 0.0) || (high - low) / step > 10000.0)
         return;
-    const QColor c = m_view->gridColor();
-    m_gl->glColor4f(c.redF(), c.greenF(), c.blueF(), c.alphaF());
-    m_gl->glLineWidth(1.0f);
-    m_gl->glBegin(GL_LINES);
+    std::vector<float> lines;
     for (double y = low - std::fmod(low, step); y <= high; y += step) {
-        m_gl->glVertex2d(m_view->xStart(), y);
-        m_gl->glVertex2d(m_view->xEnd(), y);
+        lines.insert(lines.end(),
+                     {float(m_view->xStart()), float(y), float(m_view->xEnd()), float(y)});
     }
-    m_gl->glEnd();
+    const QColor c = m_view->gridColor();
+    canvas.setColor(c, float(c.alphaF()));
+    canvas.drawLines(lines.data(), qsizetype(lines.size() / 2));
 }
 
-void GLPlotArea::drawVerticalGrid()
+void GLPlotArea::drawVerticalGrid(PlotCanvas& canvas)
 {
     const int step = m_view->xGridStep();
     if (step <= 0 || (m_view->xEnd() - m_view->xStart()) / step > 10000.0)
         return;
-    const QColor c = m_view->gridColor();
-    const double top = m_view->focusedFullScale();
-    m_gl->glColor4f(c.redF(), c.greenF(), c.blueF(), c.alphaF());
-    m_gl->glLineWidth(1.0f);
-    m_gl->glBegin(GL_LINES);
+    const float top = float(m_view->focusedFullScale());
+    std::vector<float> lines;
     const int start = int(m_view->xStart());
-    for (int x = start - start % step; x <= m_view->xEnd(); x += step) {
-        m_gl->glVertex2d(x, 0.0);
-        m_gl->glVertex2d(x, top);
-    }
-    m_gl->glEnd();
+    for (int x = start - start % step; x <= m_view->xEnd(); x += step)
+        lines.insert(lines.end(), {float(x), 0.0f, float(x), top});
+    const QColor c = m_view->gridColor();
+    canvas.setColor(c, float(c.alphaF()));
+    canvas.drawLines(lines.data(), qsizetype(lines.size() / 2));
 }
 
-void GLPlotArea::drawCursorLine()
+void GLPlotArea::drawCursorLine(PlotCanvas& canvas)
 {
     // Through the middle of the pixel column under the mouse, not along its edge.
-    const double t = m_view->pixelToTime(m_cursorX + 0.5);
-    m_gl->glLineWidth(1.0f);
-    m_gl->glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    m_gl->glBegin(GL_LINES);
-    m_gl->glVertex2d(t, 0.0);
-    m_gl->glVertex2d(t, m_view->focusedFullScale());
-    m_gl->glEnd();
+    const float t = float(m_view->pixelToTime(m_cursorX + 0.5));
+    const float line[] = {t, 0.0f, t, float(m_view->focusedFullScale())};
+    canvas.setColor(Qt::white, 1.0f);
+    canvas.drawLines(line, 2);
 }
 
 QRect GLPlotArea::spanned(const QPoint& from, const QPoint& to)

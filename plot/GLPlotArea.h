@@ -9,6 +9,7 @@
 
 class GLPlotData;
 class GLPlotView;
+class PlotCanvas;
 class QOpenGLFunctions_2_1;
 class QRubberBand;
 
@@ -79,9 +80,9 @@ protected:
     void leaveEvent(QEvent* event) override;
     bool event(QEvent* event) override;
 
-    virtual void drawHorizontalGrid();
-    virtual void drawVerticalGrid();
-    virtual void drawCursorLine();
+    virtual void drawHorizontalGrid(PlotCanvas& canvas);
+    virtual void drawVerticalGrid(PlotCanvas& canvas);
+    virtual void drawCursorLine(PlotCanvas& canvas);
     virtual QString valueReadOut(double timeMs) const;
     virtual QString integralReadOut(double timeMs) const;
 
@@ -104,7 +105,9 @@ private:
     double timeReach(GLPlotData* channel, int pixels) const;
     QString readOut(double timeMs, bool integral) const;
     void updateMouseTracking(bool inside);
-    void setFocusedProjection(int pixelHeight);
+    void setFocusedProjection(PlotCanvas& canvas) const;
+    // The focused channel and the cursor, drawn over the cache on every repaint.
+    void paintAboveCache(PlotCanvas& canvas);
     void releaseCache();
 
     GLPlotView* m_view;

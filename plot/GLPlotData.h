@@ -13,7 +13,7 @@
 #include <vector>
 
 class QDataStream;
-class QOpenGLFunctions_2_1;
+class PlotCanvas;
 
 using GLWaveform = QList<float>;
 
@@ -220,14 +220,15 @@ public:
     float valueAtPixel(double py) const;
     float valueHeight(double pixels) const;
 
-    // Draws every layer; the plot area calls it once per repaint with a current context.
-    void draw(QOpenGLFunctions_2_1* gl);
+    // Draws every layer; the plot area calls it once per repaint.
+    void draw(PlotCanvas& canvas) const;
 
     // For a plot that keeps what does not change during a shot: every layer but the
     // current waveform, and the current waveform from the pixel column holding sample
-    // `from` on (0: all of it).
-    void drawBackgroundLayers(QOpenGLFunctions_2_1* gl);
-    void drawCurrentWaveformFrom(QOpenGLFunctions_2_1* gl, qsizetype from);
+    // `from` on (0: all of it). Drawing only reads the channel: a plot may draw parts of
+    // its surface on several threads at once.
+    void drawBackgroundLayers(PlotCanvas& canvas) const;
+    void drawCurrentWaveformFrom(PlotCanvas& canvas, qsizetype from) const;
     qsizetype currentLength() const { return m_history.isEmpty() ? 0 : m_history.first().size(); }
     // Everything draw() depends on apart from the growing current waveform. Two equal
     // states draw the same background.
@@ -235,34 +236,31 @@ public:
 
 protected:
     virtual void updateYGridStep();
-    virtual void drawSeries(const GLWaveform& series, int interval, const QColor& color,
-                            float alpha, quint16 stipple = 0, qsizetype from = 0);
-    virtual void drawZones();
-    virtual void drawOverwrite();
-    virtual void drawCurrentWaveform();
-    virtual void drawReferenceWaveform();
-    virtual void drawTimeBand();
-    virtual void drawDataFiles();
-    virtual void drawAverage();
-    virtual void drawUpperLimit();
-    virtual void drawLowerLimit();
-    virtual void drawMonitoringBand();
-    virtual void drawTimeRanges();
-    virtual void drawPointMarker();
+    virtual void drawSeries(PlotCanvas& canvas, const GLWaveform& series, int interval,
+                            const QColor& color, float alpha, qsizetype from = 0) const;
+    virtual void drawZones(PlotCanvas& canvas) const;
+    virtual void drawOverwrite(PlotCanvas& canvas) const;
+    virtual void drawCurrentWaveform(PlotCanvas& canvas) const;
+    virtual void drawReferenceWaveform(PlotCanvas& canvas) const;
+    virtual void drawTimeBand(PlotCanvas& canvas) const;
+    virtual void drawDataFiles(PlotCanvas& canvas) const;
+    virtual void drawAverage(PlotCanvas& canvas) const;
+    virtual void drawUpperLimit(PlotCanvas& canvas) const;
+    virtual void drawLowerLimit(PlotCanvas& canvas) const;
+    virtual void drawMonitoringBand(PlotCanvas& canvas) const;
+    virtual void drawTimeRanges(PlotCanvas& canvas) const;
+    virtual void drawPointMarker(PlotCanvas& canvas) const;
 
 private:
     // Sets projection and blending; false when the channel draws nothing.
-    bool beginDraw(QOpenGLFunctions_2_1* gl);
-    void drawLayersBelowCurrent();
-    void drawLayersAboveCurrent();
+    bool beginDraw(PlotCanvas& canvas) const;
+    void drawLayersBelowCurrent(PlotCanvas& canvas) const;
+    void drawLayersAboveCurrent(PlotCanvas& canvas) const;
     void touch() { ++m_contentRevision; }
     void normaliseYRange();
     void fitTo(float low, float high, float margin);
-    void applyColor(const QColor& color, float alpha) const;
 
     GLPlotHost* m_view = nullptr;
-    QOpenGLFunctions_2_1* m_gl = nullptr; // set only while drawing
-    std::vector<float> m_vertices;        // reused between series to spare allocations
     // Counts changes of the waveforms draw() shows, apart from the current one growing.
     quint64 m_contentRevision = 0;
 

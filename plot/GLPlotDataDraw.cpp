@@ -1,11 +1,10 @@
-// Drawing of one channel's layers. The plot area has made the context current and
-// bound its framebuffer; each channel sets its own projection, since every channel has
-// its own value range.
+// Drawing of one channel's layers onto the canvas the plot area gives; each channel sets
+// its own projection, since every channel has its own value range.
 #include "GLDecimation.h"
 #include "GLPlotData.h"
+#include "PlotCanvas.h"
 
 #include <QDataStream>
-#include <QOpenGLFunctions_2_1>
 
 #include <algorithm>
 
@@ -21,91 +20,74 @@ const QColor LimitColor(255, 0, 0);
 
 } // namespace
 
-bool GLPlotData::beginDraw(QOpenGLFunctions_2_1* gl)
+bool GLPlotData::beginDraw(PlotCanvas& canvas) const
 {
-    if (!m_enabled || !m_visible || !m_view || !gl || !(m_yMax > m_yMin) ||
+    if (!m_enabled || !m_visible || !m_view || !(m_yMax > m_yMin) ||
         !(m_view->xEnd() > m_view->xStart()))
         return false;
-    m_gl = gl;
-    GLint viewport[4] = {0, 0, 0, 0};
-    gl->glGetIntegerv(GL_VIEWPORT, viewport);
-    const double p = (double(m_yMax) - m_yMin) / std::max(1, viewport[3]);
-    gl->glMatrixMode(GL_PROJECTION);
-    gl->glLoadIdentity();
-    gl->glOrtho(m_view->xStart(), m_view->xEnd(), m_yMin - p / 2, m_yMax + p / 2, -1.0, 1.0);
-    gl->glMatrixMode(GL_MODELVIEW);
-    gl->glLoadIdentity();
-    gl->glEnable(GL_BLEND);
-    gl->glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    // Half a pixel row of margin, so that values at both ends of the range stay visible.
+    const double p = (double(m_yMax) - m_yMin) / std::max(1, canvas.pixelSize().height());
+    canvas.setProjection(m_view->xStart(), m_view->xEnd(), m_yMin - p / 2, m_yMax + p / 2);
+    canvas.setLineStipple(0);
     return true;
 }
 
-void GLPlotData::draw(QOpenGLFunctions_2_1* gl)
+void GLPlotData::draw(PlotCanvas& canvas) const
 {
-    if (!beginDraw(gl))
+    if (!beginDraw(canvas))
         return;
-    drawLayersBelowCurrent();
-    drawCurrentWaveform();
-    drawLayersAboveCurrent();
-    m_gl = nullptr;
+    drawLayersBelowCurrent(canvas);
+    drawCurrentWaveform(canvas);
+    drawLayersAboveCurrent(canvas);
 }
 
-void GLPlotData::drawBackgroundLayers(QOpenGLFunctions_2_1* gl)
+void GLPlotData::drawBackgroundLayers(PlotCanvas& canvas) const
 {
-    if (!beginDraw(gl))
+    if (!beginDraw(canvas))
         return;
-    drawLayersBelowCurrent();
-    drawLayersAboveCurrent();
-    m_gl = nullptr;
+    drawLayersBelowCurrent(canvas);
+    drawLayersAboveCurrent(canvas);
 }
 
-void GLPlotData::drawCurrentWaveformFrom(QOpenGLFunctions_2_1* gl, qsizetype from)
+void GLPlotData::drawCurrentWaveformFrom(PlotCanvas& canvas, qsizetype from) const
 {
-    if (m_history.isEmpty() || !beginDraw(gl))
+    if (m_history.isEmpty() || !beginDraw(canvas))
         return;
-    gl->glLineWidth(1.0f);
-    drawSeries(m_history.first(), m_samplingInterval, m_color, 1.0f, 0, from);
-    m_gl = nullptr;
+    drawSeries(canvas, m_history.first(), m_samplingInterval, m_color, 1.0f, from);
 }
 
-void GLPlotData::drawLayersBelowCurrent()
+void GLPlotData::drawLayersBelowCurrent(PlotCanvas& canvas) const
 {
     if (isLayerShown(GLLayer::TimeBand))
-        drawTimeBand();
-    m_gl->glLineWidth(1.0f);
+        drawTimeBand(canvas);
     if (m_view->mode() == DataViewerMode) {
-        drawDataFiles();
-        drawAverage();
-        drawUpperLimit();
-        drawLowerLimit();
+        drawDataFiles(canvas);
+        drawAverage(canvas);
+        drawUpperLimit(canvas);
+        drawLowerLimit(canvas);
     }
     if (isLayerShown(GLLayer::TimeRanges))
-        drawTimeRanges();
+        drawTimeRanges(canvas);
     if (isLayerShown(GLLayer::Zones))
-        drawZones();
+        drawZones(canvas);
     if (isLayerShown(GLLayer::Reference))
-        drawReferenceWaveform();
+        drawReferenceWaveform(canvas);
     if (m_view->mode() == LiveMode && m_monitoringWaveformOn && !m_ranges.isEmpty() &&
         isLayerShown(GLLayer::MonitoringBand))
-        drawMonitoringBand();
+        drawMonitoringBand(canvas);
     if (isLayerShown(GLLayer::Overwrite))
-        drawOverwrite();
+        drawOverwrite(canvas);
 }
 
-void GLPlotData::drawLayersAboveCurrent()
+void GLPlotData::drawLayersAboveCurrent(PlotCanvas& canvas) const
 {
     if (m_pointMarker.enabled && isLayerShown(GLLayer::PointMarker))
-        drawPointMarker();
-    m_waveformEditor.draw(m_gl);
+        drawPointMarker(canvas);
+    m_waveformEditor.draw(canvas);
 }
 
-void GLPlotData::applyColor(const QColor& color, float alpha) const
-{
-    m_gl->glColor4f(color.redF(), color.greenF(), color.blueF(), alpha);
-}
-
-void GLPlotData::drawSeries(const GLWaveform& series, int interval, const QColor& color,
-                            float alpha, quint16 stipple, qsizetype from)
+void GLPlotData::drawSeries(PlotCanvas& canvas, const GLWaveform& series, int interval,
+                            const QColor& color, float alpha, qsizetype from) const
 {
     if (series.isEmpty())
         return;
@@ -118,85 +100,69 @@ void GLPlotData::drawSeries(const GLWaveform& series, int interval, const QColor
         const qsizetype start = GLDecimation::columnStart(from - 1, interval, columns);
         window.first = std::max(window.first, std::max(qsizetype(0), start - 1));
     }
-    m_vertices.clear();
-    GLDecimation::appendLines(series.constData(), window, interval, columns, m_vertices);
-    if (m_vertices.empty())
-        return;
-    applyColor(color, alpha);
-    if (stipple != 0) {
-        m_gl->glLineStipple(1, stipple);
-        m_gl->glEnable(GL_LINE_STIPPLE);
-    }
-    m_gl->glEnableClientState(GL_VERTEX_ARRAY);
-    m_gl->glVertexPointer(2, GL_FLOAT, 0, m_vertices.data());
-    m_gl->glDrawArrays(GL_LINES, 0, GLsizei(m_vertices.size() / 2));
-    m_gl->glDisableClientState(GL_VERTEX_ARRAY);
-    if (stipple != 0)
-        m_gl->glDisable(GL_LINE_STIPPLE);
+    canvas.setColor(color, alpha);
+    canvas.drawSeries(series.constData(), window, interval, columns);
 }
 
-void GLPlotData::drawTimeBand()
+void GLPlotData::drawTimeBand(PlotCanvas& canvas) const
 {
-    applyColor(m_color, TimeBandAlpha);
-    m_gl->glRectf(m_timeBandStart, 0.0f, m_timeBandEnd, m_fullScale);
+    canvas.setColor(m_color, TimeBandAlpha);
+    canvas.fillRect(m_timeBandStart, 0.0f, m_timeBandEnd, m_fullScale);
 }
 
-void GLPlotData::drawDataFiles()
+void GLPlotData::drawDataFiles(PlotCanvas& canvas) const
 {
     for (int f = 0; f < m_dataFiles.size(); ++f) {
         if (m_view->isDataFileVisible(f))
-            drawSeries(m_dataFiles.at(f), m_samplingInterval, DataFileColor, 1.0f);
+            drawSeries(canvas, m_dataFiles.at(f), m_samplingInterval, DataFileColor, 1.0f);
     }
 }
 
-void GLPlotData::drawAverage()
+void GLPlotData::drawAverage(PlotCanvas& canvas) const
 {
-    drawSeries(m_average, m_samplingInterval, AverageColor, 1.0f);
+    drawSeries(canvas, m_average, m_samplingInterval, AverageColor, 1.0f);
 }
 
-void GLPlotData::drawUpperLimit()
+void GLPlotData::drawUpperLimit(PlotCanvas& canvas) const
 {
-    drawSeries(m_upperLimit, m_samplingInterval, LimitColor, 1.0f);
+    drawSeries(canvas, m_upperLimit, m_samplingInterval, LimitColor, 1.0f);
 }
 
-void GLPlotData::drawLowerLimit()
+void GLPlotData::drawLowerLimit(PlotCanvas& canvas) const
 {
-    drawSeries(m_lowerLimit, m_samplingInterval, LimitColor, 1.0f);
+    drawSeries(canvas, m_lowerLimit, m_samplingInterval, LimitColor, 1.0f);
 }
 
-void GLPlotData::drawTimeRanges()
+void GLPlotData::drawTimeRanges(PlotCanvas& canvas) const
 {
-    applyColor(m_color, m_view->rangeOpacity());
+    canvas.setColor(m_color, m_view->rangeOpacity());
     for (const GLRange& r : std::as_const(m_ranges)) {
         if (r.enabled)
-            m_gl->glRectf(float(r.beginMs), 0.0f, float(r.endMs), m_fullScale);
+            canvas.fillRect(float(r.beginMs), 0.0f, float(r.endMs), m_fullScale);
     }
 }
 
-void GLPlotData::drawZones()
+void GLPlotData::drawZones(PlotCanvas& canvas) const
 {
-    applyColor(m_color, 1.0f);
-    m_gl->glLineStipple(1, ZoneStipple);
-    m_gl->glEnable(GL_LINE_STIPPLE);
+    canvas.setColor(m_color, 1.0f);
+    canvas.setLineStipple(ZoneStipple);
     for (const GLZone& z : std::as_const(m_zones)) {
         if (!z.enabled)
             continue;
-        m_gl->glBegin(GL_LINE_LOOP);
-        m_gl->glVertex2f(float(z.startMs), z.lower);
-        m_gl->glVertex2f(float(z.endMs), z.lower);
-        m_gl->glVertex2f(float(z.endMs), z.upper);
-        m_gl->glVertex2f(float(z.startMs), z.upper);
-        m_gl->glEnd();
+        const float outline[] = {float(z.startMs), z.lower, float(z.endMs),   z.lower,
+                                 float(z.endMs),   z.upper, float(z.startMs), z.upper};
+        canvas.drawPolyline(outline, 4, true);
     }
-    m_gl->glDisable(GL_LINE_STIPPLE);
+    canvas.setLineStipple(0);
 }
 
-void GLPlotData::drawReferenceWaveform()
+void GLPlotData::drawReferenceWaveform(PlotCanvas& canvas) const
 {
-    drawSeries(m_reference, m_referenceInterval, m_color, m_view->referenceWaveformOpacity());
+    drawSeries(canvas, m_reference, m_referenceInterval, m_color,
+               m_view->referenceWaveformOpacity());
 }
 
-void GLPlotData::drawMonitoringBand()
+void GLPlotData::drawMonitoringBand(PlotCanvas& canvas) const
 {
     if (m_upperLimit.isEmpty() || m_lowerLimit.isEmpty() || m_samplingInterval < 1)
         return;
@@ -207,29 +173,26 @@ void GLPlotData::drawMonitoringBand()
         GLDecimation::columns(m_view->xStart(), m_view->xEnd(), m_view->areaWidth());
     // Only the first time range bounds the band: it is the range the unit judges in.
     const GLRange& bounds = m_ranges.first();
-    m_vertices.clear();
+    std::vector<float> vertices;
     GLDecimation::appendBand(m_upperLimit.constData(), m_lowerLimit.constData(), window,
-                             m_samplingInterval, columns, bounds.beginMs, bounds.endMs, m_vertices);
-    if (m_vertices.empty())
+                             m_samplingInterval, columns, bounds.beginMs, bounds.endMs, vertices);
+    if (vertices.empty())
         return;
-    applyColor(m_color, MonitoringBandAlpha);
-    m_gl->glEnableClientState(GL_VERTEX_ARRAY);
-    m_gl->glVertexPointer(2, GL_FLOAT, 0, m_vertices.data());
-    m_gl->glDrawArrays(GL_QUAD_STRIP, 0, GLsizei(m_vertices.size() / 2));
-    m_gl->glDisableClientState(GL_VERTEX_ARRAY);
+    canvas.setColor(m_color, MonitoringBandAlpha);
+    canvas.fillBand(vertices.data(), qsizetype(vertices.size() / 2));
 }
 
-void GLPlotData::drawOverwrite()
+void GLPlotData::drawOverwrite(PlotCanvas& canvas) const
 {
     const int last = std::min(effectiveOverwriteMaximum(), int(m_history.size()) - 1);
     for (int i = 1; i <= last; ++i)
-        drawSeries(m_history.at(i), m_samplingInterval, m_color, m_overwriteOpacity);
+        drawSeries(canvas, m_history.at(i), m_samplingInterval, m_color, m_overwriteOpacity);
 }
 
-void GLPlotData::drawCurrentWaveform()
+void GLPlotData::drawCurrentWaveform(PlotCanvas& canvas) const
 {
     if (!m_history.isEmpty())
-        drawSeries(m_history.first(), m_samplingInterval, m_color, 1.0f);
+        drawSeries(canvas, m_history.first(), m_samplingInterval, m_color, 1.0f);
 }
 
 void GLPlotData::writeDrawState(QDataStream& stream) const
@@ -252,21 +215,14 @@ void GLPlotData::writeDrawState(QDataStream& stream) const
         stream << p.timeMs << p.value << p.selected;
 }
 
-void GLPlotData::drawPointMarker()
+void GLPlotData::drawPointMarker(PlotCanvas& canvas) const
 {
     // The ticks keep at least 1 ms so that they stay visible when zoomed far in.
     const float w = float(std::max(1, int(timeWidth(5))));
     const float t = float(m_pointMarker.timeMs);
     const float low = float(m_pointMarker.lower);
     const float high = float(m_pointMarker.upper);
-    m_gl->glLineWidth(1.0f);
-    applyColor(m_color, 1.0f);
-    m_gl->glBegin(GL_LINES);
-    m_gl->glVertex2f(t, low);
-    m_gl->glVertex2f(t, high);
-    m_gl->glVertex2f(t - w, low);
-    m_gl->glVertex2f(t + w, low);
-    m_gl->glVertex2f(t - w, high);
-    m_gl->glVertex2f(t + w, high);
-    m_gl->glEnd();
+    const float ticks[] = {t, low, t, high, t - w, low, t + w, low, t - w, high, t + w, high};
+    canvas.setColor(m_color, 1.0f);
+    canvas.drawLines(ticks, 6);
 }

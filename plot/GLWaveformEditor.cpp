@@ -2,14 +2,15 @@
 
 #include "GLPlotArea.h"
 #include "GLPlotData.h"
+#include "PlotCanvas.h"
 
 #include <QCursor>
-#include <QOpenGLFunctions_2_1>
 #include <QRect>
 #include <QRubberBand>
 #include <QWidget>
 
 #include <cmath>
+#include <vector>
 
 GLWaveformEditor::GLWaveformEditor(GLPlotData* owner) : m_owner(owner) {}
 
@@ -141,24 +142,20 @@ void GLWaveformEditor::mouseRelease(QWidget* area, const QPoint& pos,
     m_dragState = Idle;
 }
 
-void GLWaveformEditor::draw(QOpenGLFunctions_2_1* gl) const
+void GLWaveformEditor::draw(PlotCanvas& canvas) const
 {
     if (m_points.isEmpty())
         return;
-    gl->glLineWidth(1.0f);
-    gl->glColor4f(1.0f, 0.0f, 0.0f, 1.0f);
-    gl->glBegin(GL_LINE_STRIP);
-    for (const Point& p : m_points)
-        gl->glVertex2f(float(p.timeMs), p.value);
-    gl->glEnd();
-    gl->glPointSize(8.0f);
-    gl->glBegin(GL_POINTS);
+    std::vector<float> line;
+    line.reserve(size_t(m_points.size()) * 2);
     for (const Point& p : m_points) {
-        if (p.selected)
-            gl->glColor4f(1.0f, 1.0f, 0.0f, 1.0f);
-        else
-            gl->glColor4f(1.0f, 0.0f, 0.0f, 1.0f);
-        gl->glVertex2f(float(p.timeMs), p.value);
+        line.push_back(float(p.timeMs));
+        line.push_back(p.value);
     }
-    gl->glEnd();
+    canvas.setColor(Qt::red, 1.0f);
+    canvas.drawPolyline(line.data(), m_points.size(), false);
+    for (const Point& p : m_points) {
+        canvas.setColor(p.selected ? Qt::yellow : Qt::red, 1.0f);
+        canvas.drawSquare(float(p.timeMs), p.value, 8.0f);
+    }
 }

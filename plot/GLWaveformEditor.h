@@ -5,7 +5,7 @@
 #include <QPointer>
 
 class GLPlotData;
-class QOpenGLFunctions_2_1;
+class PlotCanvas;
 class QRubberBand;
 class QWidget;
 
@@ -46,7 +46,7 @@ public:
     void mouseRelease(QWidget* area, const QPoint& pos, Qt::KeyboardModifiers modifiers);
 
     // The overlay: a red line through the points, each point a dot, yellow when selected.
-    void draw(QOpenGLFunctions_2_1* gl) const;
+    void draw(PlotCanvas& canvas) const;
 
 private:
     int hitTest(const QPoint& pos) const;
