@@ -2,7 +2,8 @@
 // added by the "GUI" thread (this main thread) as packets arrive, while the recording
 // worker appends the rows every 100 samples on its own thread, as the main window
 // drives it. Prints:
-//   - the worker thread's busy time for the shot, and its share of the shot's 10 s;
+//   - the worker thread's busy time for the shot, and its share of the shot's 10 s, with
+//     the CPU time it used meanwhile (which other processes on the machine do not inflate);
 //   - the longest appendShotSamples call on the adding thread while appends run
 //     (the delay the shared locks can cause), beside the same figure without a worker;
 //   - the bytes per second of a plain sequential write of the same file on this disk.
@@ -29,6 +30,7 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace {
@@ -68,6 +70,13 @@ QByteArray shotStartFrame()
                                      << quint8(12) << quint8(6) << quint8(10) << quint8(0)
                                      << quint8(0) << quint8(0) << quint8(0) << quint32(0);
                                }));
+}
+
+qint64 threadCpuNs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
 }
 
 struct AddTimes
@@ -133,6 +142,7 @@ struct LiveResult
 {
     AddTimes adds;
     qint64 workerBusyNs = 0;
+    qint64 workerCpuNs = 0;
     qint64 longestAppendNs = 0;
     qint64 fileBytes = 0;
     QString path;
@@ -158,15 +168,21 @@ LiveResult recordLiveShot(const QString& folder, const QList<QByteArray>& frames
         // Queued to the worker before its own slots, so each timestamp is taken on the
         // worker thread right before the operation it measures.
         std::atomic<qint64> startedNs{0};
+        std::atomic<qint64> startedCpuNs{0};
         std::atomic<qint64> busyNs{0};
+        std::atomic<qint64> cpuNs{0};
         std::atomic<qint64> longestNs{0};
         std::atomic<int> finals{0};
         QElapsedTimer epoch;
         epoch.start();
-        auto started = [&] { startedNs = epoch.nsecsElapsed(); };
+        auto started = [&] {
+            startedNs = epoch.nsecsElapsed();
+            startedCpuNs = threadCpuNs();
+        };
         auto done = [&] {
             const qint64 spent = epoch.nsecsElapsed() - startedNs;
             busyNs += spent;
+            cpuNs += threadCpuNs() - startedCpuNs;
             longestNs = std::max<qint64>(longestNs, spent);
         };
         QObject::connect(&window, &Window::beginRawDataSaving, &worker, started,
@@ -196,6 +212,7 @@ LiveResult recordLiveShot(const QString& folder, const QList<QByteArray>& frames
         while (finals.load() == 0 && wait.elapsed() < 60000)
             QThread::msleep(1);
         result.workerBusyNs = busyNs;
+        result.workerCpuNs = cpuNs;
         result.longestAppendNs = longestNs;
         result.path = files.allWavePath(&shot);
     }
@@ -270,10 +287,11 @@ void report(const char* title, const LiveResult& live, const AddTimes& alone, do
 {
     std::printf("%s\n", title);
     std::printf("  worker busy for the shot: %.1f ms = %.2f %% of the shot's %.0f s "
-                "(longest single operation %.2f ms), file %lld bytes\n",
+                "(CPU time %.1f ms, longest single operation %.2f ms), file %lld bytes\n",
                 double(live.workerBusyNs) / 1e6,
                 100.0 * double(live.workerBusyNs) / 1e9 / shotSeconds, shotSeconds,
-                double(live.longestAppendNs) / 1e6, static_cast<long long>(live.fileBytes));
+                double(live.workerCpuNs) / 1e6, double(live.longestAppendNs) / 1e6,
+                static_cast<long long>(live.fileBytes));
     printAddTimes("appendShotSamples while appending:", live.adds);
     printAddTimes("appendShotSamples, no worker:", alone);
 }

@@ -5,40 +5,9 @@
 
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
-
-namespace {
-
-enum class Append
-{
-    Done,
-    OpenFailed,
-    WriteFailed
-};
-
-// Appends `bytes` in one write. A failed write (a full disk) is cut off again, because a
-// half-written row would be read back as a row of zeros.
-Append appendTo(const QString& path, QString& error, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text |
-                   QIODevice::Unbuffered)) {
-        error = QStringLiteral("Cannot open %1: %2").arg(path, file.errorString());
-        return Append::OpenFailed;
-    }
-    const qint64 sizeBefore = file.size();
-    if (file.write(bytes) == bytes.size())
-        return Append::Done;
-    error = QStringLiteral("Cannot write to %1: %2").arg(path, file.errorString());
-    qWarning() << error;
-    file.close();
-    if (!QFile::resize(path, sizeBefore))
-        qWarning() << "Could not cut" << path << "back to" << sizeBefore << "bytes";
-    return Append::WriteFailed;
-}
-
-} // namespace
 
 RawShotFile::RawShotFile(const QString& allWavePath, const QString& alarmPath)
     : m_allWavePath(allWavePath), m_alarmPath(alarmPath)
@@ -50,11 +19,51 @@ bool RawShotFile::create(const QString& header, int channelCount, quint64 shotSe
     m_channelCount = channelCount;
     m_shotSequence = shotSequence;
     m_rowsWritten = 0;
-    const Append result = appendTo(m_allWavePath, m_error, header.toUtf8());
-    if (result == Append::OpenFailed)
+    if (!openFile()) {
         qDebug("createNewRawDataFile() failed.");
-    m_state = result == Append::Done ? Open : Failed;
+        m_state = Failed;
+        return false;
+    }
+    m_state = appendBytes(header.toUtf8()) ? Open : Failed;
     return m_state == Open;
+}
+
+// The file stays open from its creation to the end of the shot: opening it for each of a
+// shot's hundred appends cost more than writing their rows.
+bool RawShotFile::openFile()
+{
+    m_file.setFileName(m_allWavePath);
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text |
+                     QIODevice::Unbuffered)) {
+        m_error = QStringLiteral("Cannot open %1: %2").arg(m_allWavePath, m_file.errorString());
+        return false;
+    }
+    m_fileSize = m_file.size();
+    return true;
+}
+
+// Appends `bytes` in one write. A failed write (a full disk) is cut off again, because a
+// half-written row would be read back as a row of zeros; the file is then closed, and the
+// next append opens it anew.
+bool RawShotFile::appendBytes(const QByteArray& bytes)
+{
+    // A file removed meanwhile (its folder deleted, say) would take the rows without
+    // complaint into an inode that nobody can read: opening it anew tells the failure, or
+    // starts the file again, as it always has.
+    if (m_file.isOpen() && !QFileInfo::exists(m_allWavePath))
+        m_file.close();
+    if (!m_file.isOpen() && !openFile())
+        return false;
+    if (m_file.write(bytes) == bytes.size()) {
+        m_fileSize += bytes.size();
+        return true;
+    }
+    m_error = QStringLiteral("Cannot write to %1: %2").arg(m_allWavePath, m_file.errorString());
+    qWarning() << m_error;
+    if (!m_file.resize(m_fileSize))
+        qWarning() << "Could not cut" << m_allWavePath << "back to" << m_fileSize << "bytes";
+    m_file.close();
+    return false;
 }
 
 bool RawShotFile::appendRows(const ShotData& shot)
@@ -70,6 +79,7 @@ bool RawShotFile::appendRows(const ShotData& shot)
                       .arg(m_rowsWritten);
         qWarning() << m_error;
         m_state = Abandoned;
+        m_file.close();
         return false;
     }
     if (rowCount == 0)
@@ -120,11 +130,11 @@ bool RawShotFile::takeNewRows(const ShotData& shot, QList<QList<float>>& columns
 bool RawShotFile::writeRows(quint8 interval, qsizetype rowCount, const QList<QList<float>>& columns,
                             const QList<bool>& enabled)
 {
-    // When the file cannot be opened the rows stay unwritten and the next append tries
+    // When the file cannot be opened or written the rows stay unwritten and the next append tries
     // them again.
     m_rowText.clear(); // keeps its capacity for the next append
     RawFileFormat::writeRows(m_rowText, interval, m_rowsWritten, rowCount, columns, enabled);
-    return appendTo(m_allWavePath, m_error, m_rowText) == Append::Done;
+    return appendBytes(m_rowText);
 }
 
 bool RawShotFile::finish(bool ng, bool saveAlarmWave, bool saveAllWave)
@@ -133,6 +143,7 @@ bool RawShotFile::finish(bool ng, bool saveAlarmWave, bool saveAllWave)
     if (m_state != Open && m_state != Abandoned)
         return false;
     m_state = Finished;
+    m_file.close();
     const bool alarmWanted = saveAlarmWave && ng;
     const bool alarmMade = alarmWanted && makeAlarmCopy();
     if (saveAllWave)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QList>
 #include <QString>
 
@@ -55,6 +56,8 @@ private:
     bool writeRows(quint8 interval, qsizetype rowCount, const QList<QList<float>>& columns,
                    const QList<bool>& enabled);
     bool makeAlarmCopy();
+    bool openFile();
+    bool appendBytes(const QByteArray& bytes);
 
     QString m_allWavePath;
     QString m_alarmPath;
@@ -64,4 +67,6 @@ private:
     qsizetype m_rowsWritten = 0;
     QString m_error;
     QByteArray m_rowText; // the text of one append, reused
+    QFile m_file;
+    qint64 m_fileSize = 0; // the end of the last complete append
 };

@@ -1,5 +1,7 @@
 #include "RecordText.h"
 
+#include <algorithm>
+#include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -112,6 +114,101 @@ bool mayBeTie(float magnitude)
     return fractionalBits < 11;
 }
 
+// "00", "01" .. "99" back to back.
+constexpr std::array<char, 200> TwoDigits = [] {
+    std::array<char, 200> table{};
+    for (int i = 0; i < 100; ++i) {
+        table[2 * i] = char('0' + i / 10);
+        table[2 * i + 1] = char('0' + i % 10);
+    }
+    return table;
+}();
+
+// Six significant digits of a normal float's exact value, rounded half away from zero as
+// QTextStream does, in integers: the float is m x 2^e, so its value times 10^k is a
+// fraction whose numerator and denominator fit in 128 bits for every magnitude between
+// 2^-30 and 2^63, which covers what the unit measures. This is several times quicker than
+// a generic conversion. Returns the number of digits without trailing zeros, 0 outside
+// that range.
+__extension__ typedef unsigned __int128 Wide;
+
+constexpr std::uint64_t powerOfTen(int n)
+{
+    std::uint64_t p = 1;
+    while (n-- > 0)
+        p *= 10;
+    return p;
+}
+
+// The rounding of m x 2^e2 x 10^k to a whole number, and the whole number before rounding.
+// Below a million (k >= 0) the float has a fraction (e2 < 0) and only the numerator holds
+// a power of ten, so the division is a shift; above, both fit in 64 bits.
+std::uint64_t scaledValue(std::uint32_t mantissa, int e2, int k, std::uint64_t& truncated)
+{
+    if (k >= 0) {
+        const Wide numerator = Wide(mantissa) * powerOfTen(k);
+        const int shift = -e2;
+        truncated = std::uint64_t(numerator >> shift);
+        const Wide rest = numerator & ((Wide(1) << shift) - 1);
+        return truncated + (rest >= (Wide(1) << (shift - 1)) ? 1 : 0);
+    }
+    const std::uint64_t numerator = std::uint64_t(mantissa) << std::max(e2, 0);
+    const std::uint64_t denominator = powerOfTen(-k) << std::max(-e2, 0);
+    truncated = numerator / denominator;
+    const std::uint64_t rest = numerator - truncated * denominator;
+    return truncated + (2 * rest >= denominator ? 1 : 0);
+}
+
+int roundToSixDigits(float magnitude, char* digits, int& exponent)
+{
+    const auto bits = std::bit_cast<std::uint32_t>(magnitude);
+    const int biased = int(bits >> 23);
+    const int power = biased - 127; // floor(log2(magnitude))
+    if (power < -30 || power >= 63)
+        return 0;
+    const std::uint32_t mantissa = (bits & 0x7FFFFF) | 0x800000;
+    const int e2 = power - 23;
+    // floor(power x log10(2)); the decimal exponent is this or one more.
+    exponent = (power * 78913) >> 18;
+    std::uint64_t truncated = 0;
+    std::uint64_t rounded = scaledValue(mantissa, e2, Digits - 1 - exponent, truncated);
+    if (truncated >= powerOfTen(Digits)) {
+        ++exponent;
+        rounded = scaledValue(mantissa, e2, Digits - 1 - exponent, truncated);
+    }
+    if (rounded == powerOfTen(Digits)) { // 999999.5 and the like round up to 1000000
+        rounded /= 10;
+        ++exponent;
+    }
+    // Two digits at a time: three short divisions instead of six dependent ones.
+    const auto six = std::uint32_t(rounded);
+    std::memcpy(digits, TwoDigits.data() + 2 * (six / 10000), 2);
+    std::memcpy(digits + 2, TwoDigits.data() + 2 * (six / 100 % 100), 2);
+    std::memcpy(digits + 4, TwoDigits.data() + 2 * (six % 100), 2);
+    // Counted without a loop: the number of zeros varies from value to value, and a loop
+    // over them costs a mispredicted branch nearly every time.
+    const int trailingZeros = int(six % 10 == 0) + int(six % 100 == 0) + int(six % 1000 == 0) +
+                              int(six % 10000 == 0) + int(six % 100000 == 0);
+    return Digits - trailingZeros;
+}
+
+// The formatting itself, without the cache.
+char* format(char* out, float value);
+
+// Samples are ADC counts times a factor plus an offset, so a shot repeats a few thousand
+// distinct values, and a channel's next sample is often one of its last. The text of
+// recently formatted values is kept per thread in a small direct-mapped table keyed on the
+// float's bit pattern: a hit is the same text by construction, and a copy instead of a
+// conversion.
+struct CachedText
+{
+    std::uint32_t bits;
+    std::uint8_t length; // 0: the slot is empty
+    char text[RecordText::MaxRealLength];
+};
+constexpr int CacheBits = 10;
+thread_local CachedText cache[1 << CacheBits];
+
 } // namespace
 
 QString RecordText::real(float value)
@@ -121,6 +218,23 @@ QString RecordText::real(float value)
 }
 
 char* RecordText::writeReal(char* out, float value)
+{
+    const auto bits = std::bit_cast<std::uint32_t>(value);
+    CachedText& slot = cache[(bits * 0x9E3779B1u) >> (32 - CacheBits)];
+    if (slot.bits == bits && slot.length != 0) {
+        std::memcpy(out, slot.text, MaxRealLength); // out has that room; one fixed-size copy
+        return out + slot.length;
+    }
+    char* const end = format(out, value);
+    slot.bits = bits;
+    slot.length = std::uint8_t(end - out);
+    std::memcpy(slot.text, out, slot.length);
+    return end;
+}
+
+namespace {
+
+char* format(char* out, float value)
 {
     // QTextStream's smart notation: %g with six significant digits, except that it writes
     // negative zero as "0", NaN without a sign and rounds ties away from zero.
@@ -132,14 +246,16 @@ char* RecordText::writeReal(char* out, float value)
         return copy(out, "0");
     const bool negative = value < 0;
     const float magnitude = std::fabs(value);
-    // Measured and computed values are rarely ties: one conversion does for them.
-    if (!mayBeTie(magnitude))
-        return std::to_chars(out, out + MaxRealLength, double(value), std::chars_format::general,
-                             Digits)
-            .ptr;
-    char text[32];
     char digits[20];
     int exponent = 0;
+    if (const int count = roundToSixDigits(magnitude, digits, exponent))
+        return layOut(out, negative, digits, count, exponent);
+    // Measured and computed values are rarely ties: one conversion does for them.
+    if (!mayBeTie(magnitude))
+        return std::to_chars(out, out + RecordText::MaxRealLength, double(value),
+                             std::chars_format::general, Digits)
+            .ptr;
+    char text[32];
     // The shortest digits that read back as this float. With at most six of them they are
     // also the six-digit rounding: a normal float's neighbours lie closer together than
     // six-digit decimals, so no other six-digit decimal can be nearer. Most samples end
@@ -161,7 +277,9 @@ char* RecordText::writeReal(char* out, float value)
         double v = value;
         if (isExactTie(magnitude, digits, exponent))
             v = std::nextafter(v, v * 2);
-        return std::to_chars(out, out + MaxRealLength, v, std::chars_format::general, Digits).ptr;
+        return std::to_chars(out, out + RecordText::MaxRealLength, v, std::chars_format::general,
+                             Digits)
+            .ptr;
     }
     if (digits[Digits] > '5') {
         int i = Digits - 1;
@@ -179,6 +297,8 @@ char* RecordText::writeReal(char* out, float value)
         --count;
     return layOut(out, negative, digits, count, exponent);
 }
+
+} // namespace
 
 QString RecordText::shotTime(const QDateTime& time)
 {

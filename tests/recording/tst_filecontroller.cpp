@@ -222,6 +222,11 @@ private Q_SLOTS:
         r.files.setDataFolder(r.data(QStringLiteral("gone/drive"))); // an unmounted drive
         QVERIFY(!r.startShot());
         QVERIFY(!QFileInfo::exists(r.data(QStringLiteral("gone"))));
+        // Removed during the shot: the open file must not swallow the rows unseen.
+        r.files.setDataFolder(r.dir.path());
+        QVERIFY(r.startShot() && QDir(r.data(QStringLiteral("2012-05-10"))).removeRecursively());
+        QVERIFY(addRows(r.feeder, 0, 2));
+        QVERIFY(!r.append());
     }
 
 #ifdef Q_OS_LINUX
