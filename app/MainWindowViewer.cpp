@@ -24,5 +24,5 @@ void MainWindow::on_viewerButton_clicked()
         live->setUpperLimit(c, viewer->upperLimit(c));
         live->setLowerLimit(c, viewer->lowerLimit(c));
     }
-    live->plotArea()->update();
+    live->plotArea()->refresh();
 }

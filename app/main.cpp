@@ -1,9 +1,11 @@
 #include "AppResources.h"
 #include "AppSettings.h"
 #include "MainWindow.h"
+#include "PlotRendering.h"
 #include "WindowScreenshot.h"
 
 #include <QApplication>
+#include <QDebug>
 #include <QPixmap>
 #include <QSplashScreen>
 #include <QSurfaceFormat>
@@ -22,6 +24,7 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QString::fromLatin1(AppSettings::Organisation));
     QApplication::setApplicationName(QString::fromLatin1(AppSettings::Application));
     AppResources::initialise();
+    qInfo().noquote() << "Plot drawing:" << PlotRendering::apply(AppSettings().plotRendering());
 
     QSplashScreen splash(QPixmap(QStringLiteral(":/images/about_screen.png")));
     splash.show();

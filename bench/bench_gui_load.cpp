@@ -8,6 +8,7 @@
 
 #include "AppSettings.h"
 #include "MainWindow.h"
+#include "PlotRendering.h"
 #include "Presets.h"
 #include "SimulatorThread.h"
 #include "UnitSimulator.h"
@@ -85,6 +86,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 25;
+    // "auto" (as the application chooses), "opengl" or "software".
+    const QString drawing = PlotRendering::apply(QString::fromLatin1(argc > 2 ? argv[2] : "auto"));
 
     SimulatorOptions options;
     options.address = UnitAddress;
@@ -139,6 +142,7 @@ int main(int argc, char* argv[])
     }
     const double wall = (clock.elapsed() - measureStartMs) / 1000.0;
     const double cpu = threadCpuSeconds() - cpuAtStart;
+    std::printf("plot drawing: %s\n", qPrintable(drawing));
     std::printf(
         "40 channels at 1 ms, %.1f s measured, %llu shots completed by the unit\n", wall,
         static_cast<unsigned long long>(unit.simulator()->statistics().shotsCompleted.load()));

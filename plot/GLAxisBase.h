@@ -1,15 +1,16 @@
 #pragma once
 
 #include <QColor>
-#include <QOpenGLWidget>
+#include <QImage>
+#include <QWidget>
 
 class GLPlotView;
-class QOpenGLFunctions_2_1;
 class QPainter;
 
-// What both plot axes share: an opaque black GL surface on which the ticks are drawn
-// with fixed-function GL and the labels painted over them.
-class GLAxisBase : public QOpenGLWidget
+// What both plot axes share: an opaque black strip with the grid's ticks and the labels.
+// Painted, not drawn with GL: a few lines and labels gain nothing from a GL surface, and
+// every GL surface in a window adds to what composing the window costs.
+class GLAxisBase : public QWidget
 {
     Q_OBJECT
 
@@ -18,15 +19,14 @@ public:
 
     // Labels stay readable on the black surface whatever the grid's opacity.
     static QColor labelColor() { return QColor(220, 220, 220); }
+    // What the axis shows, as an image of its pixels.
+    QImage grabFramebuffer() { return grab().toImage(); }
 
 protected:
-    void initializeGL() override;
-    void paintGL() override;
+    void paintEvent(QPaintEvent* event) override;
 
-    // In device pixels (w, h), with a current context and m_gl set.
-    virtual void drawTicks(int w, int h) = 0;
+    virtual void drawTicks(QPainter& painter) = 0;
     virtual void drawLabels(QPainter& painter) = 0;
 
     GLPlotView* m_view;
-    QOpenGLFunctions_2_1* m_gl = nullptr;
 };

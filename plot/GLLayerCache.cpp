@@ -17,6 +17,15 @@ GLLayerCache::GLLayerCache(RasterCanvas::RowOrder order) : m_order(order) {}
 
 GLLayerCache::~GLLayerCache() = default;
 
+void GLLayerCache::setRowOrder(RasterCanvas::RowOrder order)
+{
+    if (order == m_order)
+        return;
+    m_order = order;
+    m_image = QImage();
+    m_signature.clear();
+}
+
 void GLLayerCache::release()
 {
     m_framebuffer.reset();

@@ -60,6 +60,9 @@ public:
         blit(gl, target, pixels);
     }
 
+    // A GL area takes the image bottom-up, a painter area top-down; a change starts anew.
+    void setRowOrder(RasterCanvas::RowOrder order);
+
     // Frees the texture; the context it lives in must be current.
     void release();
     // How many full redraws the cache has made, for tests and benchmarks.

@@ -3,18 +3,23 @@
 #include "GLCanvas.h"
 #include "GLPlotData.h"
 #include "GLPlotView.h"
+#include "RasterCanvas.h"
 
 #include <QDebug>
 #include <QHelpEvent>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions_2_1>
 #include <QOpenGLVersionFunctionsFactory>
+#include <QOpenGLWidget>
+#include <QPainter>
 #include <QRubberBand>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTimer>
 #include <QToolTip>
 
 #include <cmath>
+#include <cstring>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -38,15 +43,41 @@ void keepFrameMemory()
 #endif
 }
 
+bool softwareByDefault = false;
+
 } // namespace
 
+// The GL surface over the plot area; the area does the drawing and takes the mouse.
+class GLPlotSurface : public QOpenGLWidget
+{
+public:
+    explicit GLPlotSurface(GLPlotArea* area) : QOpenGLWidget(area), m_area(area)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void initializeGL() override { m_area->initializeSurface(); }
+    void paintGL() override { m_area->paintSurface(); }
+
+private:
+    GLPlotArea* m_area;
+};
+
 GLPlotArea::GLPlotArea(GLPlotView* view)
-    : QOpenGLWidget(view), m_view(view), m_rubberBand(new QRubberBand(QRubberBand::Rectangle, this))
+    : QWidget(view), m_view(view), m_rubberBand(new QRubberBand(QRubberBand::Rectangle, this))
 {
     // A style that draws the band as an outline keeps the waveforms under it readable.
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) {
         style->setParent(m_rubberBand);
         m_rubberBand->setStyle(style);
+    }
+    if (!softwareByDefault) {
+        m_surface = new GLPlotSurface(this);
+        m_rubberBand->raise();
+    } else {
+        m_cache.setRowOrder(RasterCanvas::TopDown);
+        setAttribute(Qt::WA_OpaquePaintEvent);
     }
     setAutoFillBackground(false);
     setTool(HandTool);
@@ -54,10 +85,52 @@ GLPlotArea::GLPlotArea(GLPlotView* view)
 
 GLPlotArea::~GLPlotArea()
 {
-    // The base class destroys the context after this object is gone: no call back here.
-    if (context())
-        disconnect(context(), nullptr, this, nullptr);
+    // The surface destroys its context after this object is gone: no call back here.
+    if (m_surface && m_surface->context())
+        disconnect(m_surface->context(), nullptr, this, nullptr);
     releaseCache();
+}
+
+void GLPlotArea::setSoftwareRenderingDefault(bool software)
+{
+    softwareByDefault = software;
+}
+
+bool GLPlotArea::softwareRenderingDefault()
+{
+    return softwareByDefault;
+}
+
+QOpenGLWidget* GLPlotArea::glSurface() const
+{
+    return m_surface;
+}
+
+void GLPlotArea::refresh()
+{
+    update();
+    if (m_surface)
+        m_surface->update();
+}
+
+QImage GLPlotArea::grabFramebuffer()
+{
+    if (m_surface)
+        return m_surface->grabFramebuffer();
+    return renderSoftwareFrame().copy();
+}
+
+QSize GLPlotArea::pixelSize() const
+{
+    const qreal ratio = devicePixelRatioF();
+    return QSize(int(std::lround(width() * ratio)), int(std::lround(height() * ratio)));
+}
+
+void GLPlotArea::resizeEvent(QResizeEvent* event)
+{
+    if (m_surface)
+        m_surface->setGeometry(rect());
+    QWidget::resizeEvent(event);
 }
 
 void GLPlotArea::setTool(int id)
@@ -78,7 +151,7 @@ void GLPlotArea::setTool(int id)
     }
     // A tool picked while the mouse is already inside gets its feedback at once.
     updateMouseTracking(underMouse());
-    update();
+    refresh();
 }
 
 void GLPlotArea::updateMouseTracking(bool inside)
@@ -89,30 +162,35 @@ void GLPlotArea::updateMouseTracking(bool inside)
     m_cursorShown = inside && cursorTool;
 }
 
-void GLPlotArea::initializeGL()
+void GLPlotArea::initializeSurface()
 {
     keepFrameMemory();
-    m_gl = QOpenGLVersionFunctionsFactory::get<QOpenGLFunctions_2_1>(context());
+    QOpenGLContext* context = m_surface->context();
+    m_gl = QOpenGLVersionFunctionsFactory::get<QOpenGLFunctions_2_1>(context);
     if (m_gl && !m_gl->initializeOpenGLFunctions())
         m_gl = nullptr;
     if (!m_gl) {
-        qWarning() << "GLPlotArea: the OpenGL context offers no fixed-function pipeline"
-                   << context()->format();
+        qWarning() << "GLPlotArea: the OpenGL context offers no fixed-function pipeline;"
+                   << "drawing in software" << context->format();
+        // Not from within the surface's own initialisation.
+        QTimer::singleShot(0, this, &GLPlotArea::switchToSoftware);
         return;
     }
     // The cache's texture belongs to this context; a new top-level window brings a new one.
-    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &GLPlotArea::releaseCache,
+    connect(context, &QOpenGLContext::aboutToBeDestroyed, this, &GLPlotArea::releaseCache,
             Qt::UniqueConnection);
-    m_gl->glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    m_gl->glMatrixMode(GL_PROJECTION);
-    m_gl->glLoadIdentity();
-    m_gl->glOrtho(-0.1, m_view->observationPeriod(), -1.1, 1.1, -1.0, 1.0);
 }
 
-void GLPlotArea::resizeGL(int w, int h)
+void GLPlotArea::switchToSoftware()
 {
-    if (m_gl)
-        m_gl->glViewport(0, 0, w, h);
+    if (!m_surface)
+        return;
+    disconnect(m_surface->context(), nullptr, this, nullptr);
+    m_surface->deleteLater();
+    m_surface = nullptr;
+    m_cache.setRowOrder(RasterCanvas::TopDown);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    update();
 }
 
 void GLPlotArea::setFocusedProjection(PlotCanvas& canvas) const
@@ -124,13 +202,12 @@ void GLPlotArea::setFocusedProjection(PlotCanvas& canvas) const
     canvas.setLineStipple(0);
 }
 
-void GLPlotArea::paintGL()
+void GLPlotArea::paintSurface()
 {
-    if (!m_gl)
+    if (!m_gl || !m_surface)
         return;
     QOpenGLFunctions_2_1* gl = m_gl;
-    const qreal ratio = devicePixelRatioF();
-    const QSize pixels(int(std::lround(width() * ratio)), int(std::lround(height() * ratio)));
+    const QSize pixels = pixelSize();
     gl->glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     gl->glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     gl->glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -145,7 +222,7 @@ void GLPlotArea::paintGL()
     };
     if (m_view->mode() == LiveMode) {
         // Grid and the other channels come from the cache; the focused channel on top.
-        m_cache.paint(gl, m_view, pixels, defaultFramebufferObject(), drawGrid);
+        m_cache.paint(gl, m_view, pixels, m_surface->defaultFramebufferObject(), drawGrid);
     }
     // Translucent layers blend into the colours only: the widget's image stays opaque,
     // or the window system would blend the plot with whatever lies behind it.
@@ -154,6 +231,45 @@ void GLPlotArea::paintGL()
         drawGrid(canvas);
     paintAboveCache(canvas);
     gl->glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+}
+
+const QImage& GLPlotArea::renderSoftwareFrame()
+{
+    const QSize pixels = pixelSize();
+    const auto drawGrid = [this](PlotCanvas& canvas) {
+        setFocusedProjection(canvas);
+        drawHorizontalGrid(canvas);
+        drawVerticalGrid(canvas);
+    };
+    const bool live = m_view->mode() == LiveMode && !pixels.isEmpty();
+    if (live && m_view->xEnd() > m_view->xStart()) {
+        m_cache.update(m_view, pixels, drawGrid);
+        // Into a frame of its own: the cache stays without the focused channel.
+        const QImage& cached = m_cache.image();
+        if (m_frame.size() != cached.size() || m_frame.format() != cached.format())
+            m_frame = QImage(cached.size(), cached.format());
+        std::memcpy(m_frame.bits(), cached.constBits(), size_t(cached.sizeInBytes()));
+    } else {
+        if (m_frame.size() != pixels)
+            m_frame = QImage(pixels, QImage::Format_RGB32);
+        m_frame.fill(Qt::black);
+    }
+    if (m_view->xEnd() > m_view->xStart()) {
+        RasterCanvas canvas(m_frame, RasterCanvas::TopDown);
+        if (!live)
+            drawGrid(canvas);
+        paintAboveCache(canvas);
+    }
+    m_frame.setDevicePixelRatio(devicePixelRatioF());
+    return m_frame;
+}
+
+void GLPlotArea::paintEvent(QPaintEvent*)
+{
+    if (m_surface)
+        return;
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), renderSoftwareFrame());
 }
 
 void GLPlotArea::paintAboveCache(PlotCanvas& canvas)
@@ -168,9 +284,13 @@ void GLPlotArea::paintAboveCache(PlotCanvas& canvas)
 
 void GLPlotArea::releaseCache()
 {
-    makeCurrent();
+    if (!m_surface) {
+        m_cache.release();
+        return;
+    }
+    m_surface->makeCurrent();
     m_cache.release();
-    doneCurrent();
+    m_surface->doneCurrent();
 }
 
 void GLPlotArea::drawHorizontalGrid(PlotCanvas& canvas)
@@ -269,18 +389,18 @@ bool GLPlotArea::event(QEvent* event)
         QToolTip::showText(help->globalPos() + QPoint(10, 0), toolTipText(help->pos()), this);
         return true;
     }
-    return QOpenGLWidget::event(event);
+    return QWidget::event(event);
 }
 
 void GLPlotArea::enterEvent(QEnterEvent* event)
 {
     updateMouseTracking(true);
-    QOpenGLWidget::enterEvent(event);
+    QWidget::enterEvent(event);
 }
 
 void GLPlotArea::leaveEvent(QEvent* event)
 {
     updateMouseTracking(false);
-    update();
-    QOpenGLWidget::leaveEvent(event);
+    refresh();
+    QWidget::leaveEvent(event);
 }

@@ -3,20 +3,28 @@
 #include "GLLayerCache.h"
 #include "GLMonitoringValues.h"
 
-#include <QOpenGLWidget>
+#include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QWidget>
 
 class GLPlotData;
+class GLPlotSurface;
 class GLPlotView;
 class PlotCanvas;
 class QOpenGLFunctions_2_1;
+class QOpenGLWidget;
 class QRubberBand;
 
 // The drawing surface of the waveform plot: grid, every channel's layers, the measuring
 // cursor, value read-outs as tool tips, and the nine mouse tools. It only reports what
 // the mouse did; scrolling, zooming and storing edited values is the view's business.
-class GLPlotArea : public QOpenGLWidget
+//
+// It draws with OpenGL on a surface laid over it, or in software into an image it
+// paints itself. Software drawing is for machines without usable OpenGL, and for those
+// whose OpenGL is itself drawn on the CPU: there a window with a GL surface costs more to
+// compose than the plot costs to draw.
+class GLPlotArea : public QWidget
 {
     Q_OBJECT
 
@@ -45,13 +53,26 @@ public:
     explicit GLPlotArea(GLPlotView* view);
     ~GLPlotArea() override;
 
+    // How plot areas made from now on draw; the application chooses once at start.
+    static void setSoftwareRenderingDefault(bool software);
+    static bool softwareRenderingDefault();
+    bool isSoftwareRendering() const { return m_surface == nullptr; }
+    // Repaints the plot (use this rather than update(), which misses a GL surface).
+    void refresh();
+    // What the plot shows, as an image of its pixels.
+    QImage grabFramebuffer();
+    // The GL surface, or none when drawing in software.
+    QOpenGLWidget* glSurface() const;
+    // Draws one frame: into the GL surface's framebuffer, its context current; or in
+    // software, into the image it returns.
+    void paintSurface();
+    const QImage& renderSoftwareFrame();
+
     int tool() const { return m_tool; }
     void setTool(int id);
     bool isCursorShown() const { return m_cursorShown; }
     int editDrag() const { return m_editDrag; }
     QRubberBand* rubberBand() const { return m_rubberBand; }
-    // False when the context offers no fixed-function pipeline; the area then stays black.
-    bool hasFixedFunctionGL() const { return m_gl != nullptr; }
 
     // What the tool tip shows for a position of the area: the time, and with a cursor
     // tool the channels' values or integrals there.
@@ -70,9 +91,8 @@ Q_SIGNALS:
     void tSecEditCompleted(GLTSec newval);
 
 protected:
-    void initializeGL() override;
-    void resizeGL(int w, int h) override;
-    void paintGL() override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -87,6 +107,10 @@ protected:
     virtual QString integralReadOut(double timeMs) const;
 
 private:
+    friend class GLPlotSurface;
+    void initializeSurface();
+    void switchToSoftware();
+    QSize pixelSize() const;
     // Zone, range and point tools on the focused channel.
     void pressZone(GLPlotData* channel, const QPoint& pos);
     void moveZone(GLPlotData* channel, const QPoint& pos);
@@ -111,8 +135,10 @@ private:
     void releaseCache();
 
     GLPlotView* m_view;
+    GLPlotSurface* m_surface = nullptr;
     QOpenGLFunctions_2_1* m_gl = nullptr;
     GLLayerCache m_cache;
+    QImage m_frame; // the software frame: the cache with the focused channel over it
     QRubberBand* m_rubberBand;
     int m_lastMouseX = 0;
     int m_lastMouseY = 0;

@@ -39,12 +39,12 @@ void GLPlotArea::mousePressEvent(QMouseEvent* event)
     case WaveformEditTool:
         if (focused) {
             focused->waveformEditor().mousePress(this, pos, event->modifiers());
-            update();
+            refresh();
         }
         break;
     case PointEditTool:
         pressPoint(focused, pos);
-        update();
+        refresh();
         break;
     default:
         break;
@@ -74,7 +74,7 @@ void GLPlotArea::mouseMoveEvent(QMouseEvent* event)
         if (m_cursorShown) {
             m_cursorX = pos.x();
             m_cursorY = pos.y();
-            update();
+            refresh();
         }
         break;
     case ZoneEditTool:
@@ -86,12 +86,12 @@ void GLPlotArea::mouseMoveEvent(QMouseEvent* event)
     case WaveformEditTool:
         if (focused) {
             focused->waveformEditor().mouseMove(this, pos);
-            update();
+            refresh();
         }
         break;
     case PointEditTool:
         movePoint(focused, pos);
-        update();
+        refresh();
         break;
     default:
         break;
@@ -128,12 +128,12 @@ void GLPlotArea::mouseReleaseEvent(QMouseEvent* event)
         if (focused) {
             focused->waveformEditor().mouseRelease(this, event->position().toPoint(),
                                                    event->modifiers());
-            update();
+            refresh();
         }
         break;
     case PointEditTool:
         releasePoint(focused);
-        update();
+        refresh();
         break;
     default:
         break;
@@ -206,7 +206,7 @@ void GLPlotArea::moveZone(GLPlotData* channel, const QPoint& pos)
         *zone = movedZone(m_zoneAtPress, dt, dv, m_view->observationPeriod(), channel->fullScale());
         zone->editState = state;
     }
-    update();
+    refresh();
 }
 
 void GLPlotArea::releaseZone(GLPlotData* channel)
@@ -218,7 +218,7 @@ void GLPlotArea::releaseZone(GLPlotData* channel)
     *zone = normalisedZone(*zone);
     channel->setZoneBeingEdited(-1);
     m_editDrag = NoDrag;
-    update();
+    refresh();
     Q_EMIT zoneEditCompleted(index, *zone);
 }
 
@@ -266,7 +266,7 @@ void GLPlotArea::moveRange(GLPlotData* channel, const QPoint& pos)
         *range = movedRange(m_rangeAtPress, dt, m_view->observationPeriod());
         range->editState = state;
     }
-    update();
+    refresh();
 }
 
 void GLPlotArea::releaseRange(GLPlotData* channel)
@@ -278,7 +278,7 @@ void GLPlotArea::releaseRange(GLPlotData* channel)
     *range = normalisedRange(*range);
     channel->setRangeBeingEdited(-1);
     m_editDrag = NoDrag;
-    update();
+    refresh();
     Q_EMIT rangeEditCompleted(index, *range);
 }
 

@@ -267,7 +267,7 @@ void GLPlotView::changeDisplay(bool checked)
     default:
         break;
     }
-    m_plotArea->update();
+    m_plotArea->refresh();
 }
 
 bool GLPlotView::isLayerToggledOn(GLLayer layer) const
@@ -419,7 +419,7 @@ void GLPlotView::endTSecEdit(GLTSec newrange)
 
 void GLPlotView::repaintPlot()
 {
-    m_plotArea->update();
+    m_plotArea->refresh();
     m_xAxis->update();
     m_yAxis->update();
 }

@@ -160,7 +160,7 @@ void GLPlotView::appendSamples(int ch, const GLWaveform& samples, qsizetype from
 {
     if (GLPlotData* c = channel(ch)) {
         c->appendSamples(samples, from);
-        m_plotArea->update();
+        m_plotArea->refresh();
     }
 }
 
@@ -304,7 +304,7 @@ void GLPlotView::recalculateAverage(int ch)
 {
     if (GLPlotData* c = channel(ch)) {
         c->recalculateAverage();
-        m_plotArea->update();
+        m_plotArea->refresh();
     }
 }
 
@@ -312,7 +312,7 @@ void GLPlotView::recalculateLimits(int ch)
 {
     if (GLPlotData* c = channel(ch)) {
         c->recalculateLimits();
-        m_plotArea->update();
+        m_plotArea->refresh();
     }
 }
 
@@ -320,14 +320,14 @@ void GLPlotView::startNewShot()
 {
     for (GLPlotData* c : std::as_const(m_channels))
         c->startNewShot();
-    m_plotArea->update();
+    m_plotArea->refresh();
 }
 
 void GLPlotView::clearHistory()
 {
     for (GLPlotData* c : std::as_const(m_channels))
         c->clearHistory();
-    m_plotArea->update();
+    m_plotArea->refresh();
 }
 
 void GLPlotView::setReferenceWaveforms(const QList<GLWaveform>& waveforms, int interval)
@@ -335,7 +335,7 @@ void GLPlotView::setReferenceWaveforms(const QList<GLWaveform>& waveforms, int i
     const qsizetype count = std::min(waveforms.size(), m_channels.size());
     for (qsizetype ch = 0; ch < count; ++ch)
         m_channels.at(ch)->setReferenceWaveform(waveforms.at(ch), interval);
-    m_plotArea->update();
+    m_plotArea->refresh();
 }
 
 void GLPlotView::setReferenceWaveforms(const QList<GLWaveform>& waveforms, int interval,
@@ -372,7 +372,7 @@ void GLPlotView::setOverwriteMaximum(int maximum)
     m_overwriteMaximum = maximum;
     for (GLPlotData* c : std::as_const(m_channels))
         c->setOverwriteMaximum(maximum);
-    m_plotArea->update();
+    m_plotArea->refresh();
 }
 
 void GLPlotView::setClearOverwriteOnMaximum(bool clear)
@@ -385,19 +385,19 @@ void GLPlotView::setOverwriteOpacity(float opacity)
 {
     for (GLPlotData* c : std::as_const(m_channels))
         c->setOverwriteOpacity(opacity);
-    m_plotArea->update();
+    m_plotArea->refresh();
 }
 
 void GLPlotView::setRangeOpacity(float opacity)
 {
     m_rangeOpacity = opacity;
-    m_plotArea->update();
+    m_plotArea->refresh();
 }
 
 void GLPlotView::setReferenceWaveformOpacity(float opacity)
 {
     m_referenceWaveformOpacity = opacity;
-    m_plotArea->update();
+    m_plotArea->refresh();
 }
 
 void GLPlotView::setGridOpacity(float opacity)
@@ -411,7 +411,7 @@ void GLPlotView::setDataFileCount(int n)
     m_dataFileVisible = QList<bool>(std::max(0, n), true);
     for (GLPlotData* c : std::as_const(m_channels))
         c->setDataFileCount(n);
-    m_plotArea->update();
+    m_plotArea->refresh();
 }
 
 bool GLPlotView::isDataFileVisible(int file) const
@@ -423,7 +423,7 @@ void GLPlotView::setDataFileVisible(int file, bool visible)
 {
     if (file >= 0 && file < m_dataFileVisible.size()) {
         m_dataFileVisible[file] = visible;
-        m_plotArea->update();
+        m_plotArea->refresh();
     }
 }
 

@@ -100,7 +100,7 @@ void GLPlotView::scrollHorizontal(int value)
     const double width = m_xEnd - m_xStart;
     m_xStart = value / 10.0;
     m_xEnd = m_xStart + width;
-    m_plotArea->update();
+    m_plotArea->refresh();
     m_xAxis->update();
 }
 
@@ -152,7 +152,7 @@ void GLPlotView::synchroniseYControls()
     const QSignalBlocker blocker(m_verticalScrollBar);
     m_verticalScrollBar->setValue(m_verticalScrollBar->maximum() -
                                   int(std::floor(m_focusedChannel->yMin() * 100.0f)));
-    m_plotArea->update();
+    m_plotArea->refresh();
     m_yAxis->update();
 }
 
@@ -170,7 +170,7 @@ void GLPlotView::scrollVertical(int value)
     const float span = m_focusedChannel->yMax() - m_focusedChannel->yMin();
     for (GLPlotData* c : std::as_const(m_channels))
         c->setYRange(low, low + span);
-    m_plotArea->update();
+    m_plotArea->refresh();
     m_yAxis->update();
 }
 
@@ -256,7 +256,7 @@ void GLPlotView::zoomByRectangle(const QRect& rect, bool allChannels)
         zoomChannel(m_focusedChannel);
     }
     synchroniseYControls();
-    m_plotArea->update();
+    m_plotArea->refresh();
 }
 
 void GLPlotView::fitX()
@@ -271,7 +271,7 @@ void GLPlotView::fitFullScale()
     for (GLPlotData* c : std::as_const(m_channels))
         c->resetYToFullScale();
     synchroniseYControlsQuietly();
-    m_plotArea->update();
+    m_plotArea->refresh();
 }
 
 void GLPlotView::fitFocusedChannelY()
@@ -296,7 +296,7 @@ void GLPlotView::fitY(quint8 channel)
     if (c == m_focusedChannel) {
         synchroniseYControlsQuietly();
     } else {
-        m_plotArea->update();
+        m_plotArea->refresh();
     }
 }
 
@@ -305,7 +305,7 @@ void GLPlotView::fitAllY()
     for (GLPlotData* c : std::as_const(m_channels))
         c->fitToWaveforms();
     synchroniseYControlsQuietly();
-    m_plotArea->update();
+    m_plotArea->refresh();
 }
 
 float GLPlotView::focusedFullScale() const

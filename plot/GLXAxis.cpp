@@ -2,10 +2,6 @@
 
 #include "GLPlotView.h"
 
-#include <QOpenGLContext>
-#include <QOpenGLFunctions_2_1>
-#include <QOpenGLPaintDevice>
-#include <QOpenGLVersionFunctionsFactory>
 #include <QPainter>
 
 #include <cmath>
@@ -34,35 +30,19 @@ QString GLXAxis::label(int timeMs, int stepMs)
     return QString::number(timeMs / 1000.0, 'f', decimals);
 }
 
-void GLXAxis::drawTicks(int, int h)
+void GLXAxis::drawTicks(QPainter& painter)
 {
     const double start = m_view->xStart();
     const double end = m_view->xEnd();
     const int step = m_view->xGridStep();
     if (end <= start || step <= 0)
         return;
-    // Time across, pixel rows down from the top edge.
-    const double rowsPerPixel = double(h) / std::max(1, height());
-    m_gl->glMatrixMode(GL_PROJECTION);
-    m_gl->glLoadIdentity();
-    m_gl->glOrtho(start, end, h, 0.0, -1.0, 1.0);
-    m_gl->glMatrixMode(GL_MODELVIEW);
-    m_gl->glLoadIdentity();
-    m_gl->glDisable(GL_LINE_STIPPLE);
-    m_gl->glEnable(GL_BLEND);
-    m_gl->glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    const QColor c = m_view->gridColor();
-    m_gl->glColor4f(c.redF(), c.greenF(), c.blueF(), c.alphaF());
-    m_gl->glLineWidth(1.0f);
-    m_gl->glBegin(GL_LINES);
+    // In the pixel column the plot area's grid line takes.
+    const auto column = [this](double t) { return int(std::floor(m_view->timeToPixel(t))); };
     const int first = int(start) - int(start) % step;
-    for (int t = first; t <= int(end); t += step) {
-        m_gl->glVertex2d(t, 0.0);
-        m_gl->glVertex2d(t, TickLength * rowsPerPixel);
-    }
-    m_gl->glVertex2d(0.0, 0.5);
-    m_gl->glVertex2d(m_view->observationPeriod(), 0.5);
-    m_gl->glEnd();
+    for (int t = first; t <= int(end); t += step)
+        painter.drawLine(column(t), 0, column(t), TickLength - 1);
+    painter.drawLine(column(0.0), 0, column(m_view->observationPeriod()), 0);
 }
 
 void GLXAxis::drawLabels(QPainter& painter)

@@ -14,6 +14,6 @@ public:
     static QString label(int timeMs, int stepMs);
 
 protected:
-    void drawTicks(int w, int h) override;
+    void drawTicks(QPainter& painter) override;
     void drawLabels(QPainter& painter) override;
 };

@@ -2,10 +2,6 @@
 
 #include "GLPlotView.h"
 
-#include <QOpenGLContext>
-#include <QOpenGLFunctions_2_1>
-#include <QOpenGLPaintDevice>
-#include <QOpenGLVersionFunctionsFactory>
 #include <QPainter>
 
 #include <algorithm>
@@ -46,30 +42,14 @@ template <typename Use> void forEachGridValue(const GLPlotView* view, Use use)
 
 } // namespace
 
-void GLYAxis::drawTicks(int w, int h)
+void GLYAxis::drawTicks(QPainter& painter)
 {
-    // Value up, pixels across; the same mapping as the plot area beside it.
-    const double low = m_view->focusedYMin();
-    const double high = m_view->focusedYMax();
-    const double p = (high - low) / std::max(1, h);
-    m_gl->glMatrixMode(GL_PROJECTION);
-    m_gl->glLoadIdentity();
-    m_gl->glOrtho(0.0, w, low - p / 2, high + p / 2, -1.0, 1.0);
-    m_gl->glMatrixMode(GL_MODELVIEW);
-    m_gl->glLoadIdentity();
-    m_gl->glDisable(GL_LINE_STIPPLE);
-    m_gl->glEnable(GL_BLEND);
-    m_gl->glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    const QColor c = m_view->gridColor();
-    m_gl->glColor4f(c.redF(), c.greenF(), c.blueF(), c.alphaF());
-    m_gl->glLineWidth(1.0f);
-    const double tick = TickLength * devicePixelRatioF();
-    m_gl->glBegin(GL_LINES);
+    // In the pixel row the plot area's grid line takes.
+    const int right = width() - 1;
     forEachGridValue(m_view, [&](double v, double) {
-        m_gl->glVertex2d(w - tick, v);
-        m_gl->glVertex2d(w, v);
+        const int y = int(std::floor(m_view->valueToPixel(v)));
+        painter.drawLine(right - TickLength + 1, y, right, y);
     });
-    m_gl->glEnd();
 }
 
 void GLYAxis::drawLabels(QPainter& painter)

@@ -160,6 +160,11 @@ bool AppSettings::darkView() const
     return value(SettingKey::ViewTheme).toString() == QLatin1String("dark");
 }
 
+QString AppSettings::plotRendering() const
+{
+    return value(SettingKey::PlotRendering, QStringLiteral("auto")).toString();
+}
+
 void AppSettings::writeMissingDefaults()
 {
     for (const auto& [key, value] : defaultValues()) {

@@ -28,6 +28,7 @@ inline const QString RangeOpacity = QStringLiteral("rangeOpacity");
 inline const QString LastMoldFile = QStringLiteral("lastMoldFile");
 inline const QString ChannelDisplay = QStringLiteral("channelDisplay");
 inline const QString ViewTheme = QStringLiteral("viewTheme");
+inline const QString PlotRendering = QStringLiteral("plotRendering");
 } // namespace SettingKey
 
 // The per-user settings store (INI file, user scope, "Norvane" / "CVO_Manager"). Every
@@ -77,6 +78,8 @@ public:
     QString lastMoldFile() const;
     // The operator's choice of look: "light" (the default) or "dark".
     bool darkView() const;
+    // How the plots draw: "auto" (the default), "opengl" or "software"; read at start.
+    QString plotRendering() const;
 
 private:
     QVariant valueOrDefault(const QString& key) const;

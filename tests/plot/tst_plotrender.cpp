@@ -1,9 +1,13 @@
-// What the plot area actually draws, read back from its framebuffer.
+// What the plot area actually draws, read back from its framebuffer; every check runs
+// with GL and again with software drawing.
 #include "GLYAxis.h"
 #include "PlotViewFixture.h"
 #include "TestMain.h"
 
 #include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -35,6 +39,22 @@ std::function<bool(QColor)> isColor(const QColor& wanted, int tolerance = 8)
 bool isBlack(QColor c)
 {
     return c.red() < 8 && c.green() < 8 && c.blue() < 8;
+}
+
+// Lit pixels of `a` with no pixel of about their colour in `b` within one pixel.
+int unmatchedPixels(const QImage& a, const QImage& b, int* lit)
+{
+    int unmatched = 0;
+    for (int y = 1; y + 1 < a.height(); ++y) {
+        for (int x = 1; x + 1 < a.width(); ++x) {
+            const QColor c(a.pixel(x, y));
+            if (isBlack(c))
+                continue;
+            ++*lit;
+            unmatched += count(b, QRect(x - 1, y - 1, 3, 3), isColor(c, 24)) == 0 ? 1 : 0;
+        }
+    }
+    return unmatched;
 }
 
 int differingPixels(const QImage& a, const QImage& b)
@@ -202,6 +222,45 @@ private Q_SLOTS:
         QVERIFY2(differing <= 5, qPrintable(QStringLiteral("%1 pixels differ").arg(differing)));
     }
 
+    void softwareDrawsWhatGLDraws()
+    {
+        if (GLPlotArea::softwareRenderingDefault())
+            QSKIP("both drawings are compared in the GL pass");
+        std::vector<std::unique_ptr<PlotViewFixture>> plots;
+        for (const bool software : {false, true}) {
+            GLPlotArea::setSoftwareRenderingDefault(software);
+            plots.push_back(std::make_unique<PlotViewFixture>(3));
+            GLPlotView* view = plots.back()->view.get();
+            view->setGridOpacity(0.5f);
+            for (int ch = 0; ch < 3; ++ch)
+                view->setChannelColor(ch, QColor::fromHsv(ch * 120, 255, 255));
+            view->setZone(1, 0, GLZone(2000, 50.0f, 6000, 150.0f, true));
+            view->setRange(2, 0, GLRange(5000, 7000, true));
+            view->setRangeOpacity(0.4f);
+            view->setReferenceWaveforms({shotOf(2), shotOf(1), shotOf(3)}, 1);
+            for (int shot = 0; shot < 2; ++shot) {
+                view->startNewShot();
+                for (int ch = 0; ch < 3; ++ch)
+                    view->appendSamples(ch, shotOf(ch + shot));
+            }
+        }
+        GLPlotArea::setSoftwareRenderingDefault(false);
+        QVERIFY(!plots[0]->area()->isSoftwareRendering());
+        QVERIFY(plots[1]->area()->isSoftwareRendering());
+        const QImage gl = plots[0]->area()->grabFramebuffer();
+        const QImage software = plots[1]->area()->grabFramebuffer();
+        QCOMPARE(software.size(), gl.size());
+        // The same picture, give or take a pixel where the two draw a line's end.
+        for (const auto& [a, b] : {std::pair(gl, software), std::pair(software, gl)}) {
+            int lit = 0;
+            const int unmatched = unmatchedPixels(a, b, &lit);
+            QVERIFY(lit > 5000);
+            QVERIFY2(
+                unmatched <= lit / 100,
+                qPrintable(QStringLiteral("%1 of %2 pixels unmatched").arg(unmatched).arg(lit)));
+        }
+    }
+
     // The value labels are light on the black axis, and the topmost one (200 at the top
     // edge) is drawn whole, below the edge.
     void valueLabelsAreReadableAndWhole()
@@ -215,5 +274,9 @@ private Q_SLOTS:
     }
 };
 
-CVO_TEST_MAIN(TestPlotRender)
+int main(int argc, char* argv[])
+{
+    return runTestWithOwnHome<QApplication, TestPlotRender>(
+        argc, argv, 2, [](int pass) { GLPlotArea::setSoftwareRenderingDefault(pass == 1); });
+}
 #include "tst_plotrender.moc"

@@ -11,7 +11,10 @@
 // own, and the plot's fixed-function GL format is the default before any context exists,
 // as the application's entry sets it. AppClass is QCoreApplication for tests without
 // widgets, so they run without a display.
-template <typename AppClass, typename TestClass> int runTestWithOwnHome(int argc, char* argv[])
+//
+// `passes` runs the test class that many times, `beforePass(pass)` setting up each.
+template <typename AppClass, typename TestClass>
+int runTestWithOwnHome(int argc, char* argv[], int passes = 1, void (*beforePass)(int) = nullptr)
 {
     QTemporaryDir home;
     if (!home.isValid())
@@ -24,8 +27,14 @@ template <typename AppClass, typename TestClass> int runTestWithOwnHome(int argc
     format.setProfile(QSurfaceFormat::CompatibilityProfile);
     QSurfaceFormat::setDefaultFormat(format);
     AppClass app(argc, argv);
-    TestClass test;
-    return QTest::qExec(&test, argc, argv);
+    int failed = 0;
+    for (int pass = 0; pass < passes; ++pass) {
+        if (beforePass)
+            beforePass(pass);
+        TestClass test;
+        failed += QTest::qExec(&test, argc, argv);
+    }
+    return failed;
 }
 
 #define CVO_TEST_MAIN(TestClass)                                                                   \

@@ -271,7 +271,7 @@ void DataViewerWindow::updateUpperLimit()
         m_ui->upperLimitSmoothingSlider->value(), m_ui->upperLimitMinimumOffset->text().toFloat(),
         allowanceOf(m_ui->upperLimitTimeAllowance));
     plot->channel(ch)->recalculateUpperLimit();
-    plot->plotArea()->update();
+    plot->plotArea()->refresh();
 }
 
 void DataViewerWindow::updateLowerLimit()
@@ -285,7 +285,7 @@ void DataViewerWindow::updateLowerLimit()
         m_ui->lowerLimitSmoothingSlider->value(), m_ui->lowerLimitMinimumOffset->text().toFloat(),
         allowanceOf(m_ui->lowerLimitTimeAllowance));
     plot->channel(ch)->recalculateLowerLimit();
-    plot->plotArea()->update();
+    plot->plotArea()->refresh();
 }
 
 void DataViewerWindow::updateRangeValue(int chid, int rangeid, GLRange range)
