@@ -74,9 +74,8 @@ private:
     double m_scaleY = 1.0;
     double m_offsetY = 0.0;
     quint32 m_opaque = 0xff000000u; // the colour as a pixel, for alpha 1
-    quint32 m_red = 0;              // colour components times alpha (0..255 each)
+    quint32 m_redBlue = 0;          // colour components times alpha, red and blue side by side
     quint32 m_green = 0;
-    quint32 m_blue = 0;
     quint32 m_alpha = 255;
     quint16 m_stipple = 0;
     int m_clipFirst = 0;
