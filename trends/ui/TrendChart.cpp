@@ -14,7 +14,7 @@ namespace {
 
 // More points than this are thinned for drawing: a chart is a few hundred pixels wide,
 // and each point of a scatter series is a graphics item of its own.
-constexpr int MaxDrawnPoints = 1200;
+constexpr int MaxDrawnPoints = 800;
 constexpr int Columns = MaxDrawnPoints / 2;
 
 // Keeps the lowest and the highest point of each run of `width` shots, in shot order, so
@@ -101,11 +101,13 @@ int TrendChart::pointCount() const
     return m_points;
 }
 
+// Emptied rather than hidden: hiding a series would show its legend marker again.
 void TrendChart::setHorizontal(QLineSeries* series, double y, int count, bool visible)
 {
-    series->setVisible(visible);
     if (visible)
         series->replace({QPointF(1, y), QPointF(std::max(count, 2), y)});
+    else
+        series->clear();
 }
 
 void TrendChart::show(const QList<TrendShot>& shots, TrendItem item, double scale,
