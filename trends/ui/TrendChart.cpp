@@ -16,6 +16,7 @@ namespace {
 // and each point of a scatter series is a graphics item of its own.
 constexpr int MaxDrawnPoints = 800;
 constexpr int Columns = MaxDrawnPoints / 2;
+constexpr int AntialiasedPoints = 300;
 
 // Keeps the lowest and the highest point of each run of `width` shots, in shot order, so
 // that no outlier vanishes from a long run.
@@ -43,14 +44,16 @@ QList<QPointF> thinned(const QList<QPointF>& points, double width)
 } // namespace
 
 TrendChart::TrendChart(QChartView* view)
-    : QObject(view), m_chart(new QChart), m_run(new QLineSeries(this)),
+    : QObject(view), m_view(view), m_chart(new QChart), m_run(new QLineSeries(this)),
       m_ok(new QScatterSeries(this)), m_ng(new QScatterSeries(this)),
       m_lower(dashedLine(QColor(200, 120, 0))), m_upper(dashedLine(QColor(200, 120, 0))),
       m_mean(dashedLine(QColor(40, 90, 200))), m_x(new QValueAxis(this)), m_y(new QValueAxis(this))
 {
     m_run->setPen(QPen(QColor(150, 150, 150), 1));
     for (QScatterSeries* points : {m_ok, m_ng}) {
-        points->setMarkerSize(7);
+        // Squares: an ellipse is a curve path per point, several times dearer to paint.
+        points->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+        points->setMarkerSize(6);
         points->setPen(Qt::NoPen);
     }
     m_ok->setColor(QColor(0, 160, 60));
@@ -142,6 +145,8 @@ void TrendChart::show(const QList<TrendShot>& shots, TrendItem item, double scal
     m_ok->replace(ok);
     m_ng->replace(ng);
     m_drawn = int(ok.size() + ng.size());
+    // Smoothing a few hundred markers costs more than it shows.
+    m_view->setRenderHint(QPainter::Antialiasing, m_drawn <= AntialiasedPoints);
     setHorizontal(m_lower, band.lower * scale, count, band.hasLower);
     setHorizontal(m_upper, band.upper * scale, count, band.hasUpper);
     setHorizontal(m_mean, mean, count, count > 0 && std::isfinite(mean));

@@ -41,6 +41,7 @@ private:
     QLineSeries* dashedLine(const QColor& color);
     void setHorizontal(QLineSeries* series, double y, int count, bool visible);
 
+    QChartView* m_view;
     QChart* m_chart;
     QLineSeries* m_run;
     QScatterSeries* m_ok;
