@@ -41,6 +41,17 @@ QList<QPointF> thinned(const QList<QPointF>& points, double width)
     return kept;
 }
 
+// 1, 2 or 5 times a power of ten, at least `raw`: whole shot numbers on the axis.
+double niceStep(double raw)
+{
+    const double power = std::pow(10.0, std::floor(std::log10(std::max(raw, 1.0))));
+    for (double factor : {1.0, 2.0, 5.0}) {
+        if (factor * power >= raw)
+            return factor * power;
+    }
+    return 10 * power;
+}
+
 } // namespace
 
 TrendChart::TrendChart(QChartView* view)
@@ -69,6 +80,8 @@ TrendChart::TrendChart(QChartView* view)
         series->attachAxis(m_y);
     }
     m_x->setLabelFormat(QStringLiteral("%d"));
+    m_x->setTickType(QValueAxis::TicksDynamic);
+    m_x->setTickAnchor(0);
     m_chart->legend()->setAlignment(Qt::AlignBottom);
     m_chart->legend()->markers(m_run).first()->setVisible(false);
     m_chart->legend()->markers(m_upper).first()->setVisible(false);
@@ -163,6 +176,7 @@ void TrendChart::show(const QList<TrendShot>& shots, TrendItem item, double scal
     m_y->setRange(low - margin, high + margin);
     m_y->applyNiceNumbers();
     m_x->setRange(0.5, std::max(count, 2) + 0.5);
+    m_x->setTickInterval(niceStep(std::max(count, 2) / 8.0));
     m_y->setTitleText(valueTitle);
     m_chart->setTitle(title);
 }
