@@ -28,12 +28,17 @@ private Q_SLOTS:
         const QHostAddress address(QStringLiteral("127.0.170.1"));
         SimulatorOptions options = SimTest::fastUnit(address);
         options.config.setName(QStringLiteral("TRENDS"));
+        // A shot every 375 ms, and only the log written: enough to watch the trend grow,
+        // light enough for a busy machine.
+        options.speed = 4;
         SimulatorThread unit(options);
         QVERIFY(unit.startAndWait());
         UserPrompt::setMessageHandler([](const UserPrompt::Message&) { return QMessageBox::Ok; });
         QTemporaryDir settingsFolder;
         AppSettings().setValue("settingsPath", settingsFolder.path());
         AppSettings().setValue("deviceIPAddress", address.toIPv4Address());
+        AppSettings().setValue(SettingKey::SaveDataTypeAllWave, false);
+        AppSettings().setValue(SettingKey::SaveDataTypeAlarmWave, false);
         MainWindow window(QStringList{"cvo-manager"});
         window.setQuitHandler([] { QFAIL("the application must not quit"); });
         window.show();
