@@ -20,6 +20,9 @@ void MainWindow::on_trendsButton_clicked()
                 [this](const SystemConfig& config) {
                     m_trendsWindow->setLogSource(m_dataFolder, config.name());
                     m_trendsWindow->setSystemConfig(config);
+                    // Other settings may file their shots under another name.
+                    if (m_trendsWindow->isVisible())
+                        m_trendsWindow->reload();
                 });
     }
     m_trendsWindow->setLogSource(m_dataFolder, m_systemConfig->name());

@@ -63,15 +63,10 @@ void TrendsWindow::connectControls()
     connect(ui->channelComboBox, &QComboBox::currentIndexChanged, this, &TrendsWindow::reload);
     connect(ui->itemComboBox, &QComboBox::currentIndexChanged, this, &TrendsWindow::redraw);
     connect(ui->rangeComboBox, &QComboBox::currentIndexChanged, this, [this] {
-        const bool last = showsLastShots();
-        m_ui->shotCountSpinBox->setVisible(last);
-        for (QWidget* w :
-             {static_cast<QWidget*>(m_ui->fromDateEdit), static_cast<QWidget*>(m_ui->toLabel),
-              static_cast<QWidget*>(m_ui->toDateEdit)})
-            w->setVisible(!last);
+        showRangeControls();
         reload();
     });
-    Q_EMIT ui->rangeComboBox->currentIndexChanged(0);
+    showRangeControls();
     connect(ui->shotCountSpinBox, &QSpinBox::editingFinished, this, &TrendsWindow::reload);
     connect(ui->fromDateEdit, &QDateEdit::dateChanged, this, &TrendsWindow::reload);
     connect(ui->toDateEdit, &QDateEdit::dateChanged, this, &TrendsWindow::reload);
@@ -80,6 +75,16 @@ void TrendsWindow::connectControls()
     connect(ui->exportCsvButton, &QPushButton::clicked, this, &TrendsWindow::exportCsv);
     connect(ui->closeButton, &QPushButton::clicked, this, &QWidget::close);
     connect(m_chart, &TrendChart::pointHovered, this, &TrendsWindow::showHoveredShot);
+}
+
+// The shot count for the last shots, the dates otherwise.
+void TrendsWindow::showRangeControls()
+{
+    const bool last = showsLastShots();
+    m_ui->shotCountSpinBox->setVisible(last);
+    m_ui->fromDateEdit->setVisible(!last);
+    m_ui->toLabel->setVisible(!last);
+    m_ui->toDateEdit->setVisible(!last);
 }
 
 void TrendsWindow::setLogSource(const QString& dataFolder, const QString& settingsName)

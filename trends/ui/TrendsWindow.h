@@ -62,6 +62,7 @@ private:
     int channel() const;
     TrendItem item() const;
     bool showsLastShots() const;
+    void showRangeControls();
     void loadFinished();
     void keepLastShots();
     void scheduleRedraw();
