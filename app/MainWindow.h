@@ -153,6 +153,7 @@ private Q_SLOTS:
     void on_actionFirmwareUpdate_triggered();
     void on_actionIOTest_triggered();
     void on_viewerButton_clicked();
+    void on_trendsButton_clicked();
     void on_debugButton_clicked() {}
     void on_debug2Button_clicked() {}
 
@@ -230,6 +231,7 @@ private:
     FirmwareUpdateWindow* m_firmwareUpdateWindow = nullptr; // created at first use
     IOTestDialog* m_ioTestDialog = nullptr;                 // created at first use
     class DataViewerWindow* m_dataViewerWindow = nullptr;
+    class TrendsWindow* m_trendsWindow = nullptr; // created at first use
 
     QLabel* m_dataStatusLabel = nullptr;
     QLabel* m_mmcStatusLabel = nullptr;

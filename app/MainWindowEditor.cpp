@@ -23,6 +23,7 @@ void MainWindow::on_settingsButton_clicked()
 {
     m_moldConfigWindow->setConnected(m_unitOnline && !StartupSwitches::noConnect());
     m_moldConfigWindow->setConfiguration(*m_systemConfig, false);
+    m_moldConfigWindow->setShotLogFolder(m_dataFolder);
     m_moldConfigWindow->selectSystemItem();
     if (runWithPacketsSuspended(m_moldConfigWindow) == QDialog::Accepted) {
         qDebug() << "Dialog accepted";

@@ -7,6 +7,7 @@
 #include "GLPlotHost.h"
 #include "GLPlotView.h"
 #include "KRT24ModuleConfig.h"
+#include "LimitSuggestionDialog.h"
 #include "SystemConfig.h"
 #include "ZRBModuleConfig.h"
 #include "ZRCModuleConfig.h"
@@ -131,6 +132,8 @@ void ChannelSettingsWidget::connectEditors()
     connect(ui->waveformEditButton, &QPushButton::toggled, this, [this](bool on) {
         selectTool(on ? GLPlotArea::WaveformEditTool : GLPlotArea::ZoneEditTool);
     });
+    connect(ui->suggestLimitsButton, &QPushButton::clicked, this,
+            &ChannelSettingsWidget::suggestLimits);
     connect(ui->applyAllButton, &QPushButton::clicked, this, [this] {
         if (m_channel)
             Q_EMIT applyToAllChannelRequested(m_moduleIndex, m_channelIndex);
@@ -278,8 +281,29 @@ void ChannelSettingsWidget::updateTSecFromPlot(int ch, GLTSec point)
     m_ui->pointEditor->setValue(*m_channel, m_channel->point());
 }
 
+// The proposal changes only this page's copy, as an edit by hand would; saving and
+// sending stay the operator's step.
+void ChannelSettingsWidget::suggestLimits()
+{
+    if (!m_channel)
+        return;
+    auto* dialog = new LimitSuggestionDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    ChannelConfig* channel = m_channel;
+    connect(dialog, &QDialog::accepted, this, [this, dialog, channel] {
+        if (channel != m_channel)
+            return;
+        dialog->suggestion().applyTo(*m_channel);
+        fillEditors();
+        channelEdited();
+    });
+    dialog->start(*m_channel, globalIndex(), m_shotLogFolder, m_settingsName);
+    dialog->open();
+}
+
 void ChannelSettingsWidget::setSettingsName(const QString& name)
 {
+    m_settingsName = name;
     m_ui->plotView->setMoldName(name);
 }
 

@@ -33,6 +33,8 @@ public:
     void refreshPlot();
 
     void setSettingsName(const QString& name);
+    // Where the shot logs are that "Suggest limits" reads.
+    void setShotLogFolder(const QString& folder) { m_shotLogFolder = folder; }
     void setReferenceWaveforms(const QList<GLWaveform>& waveforms, int interval,
                                const QString& fileName);
 
@@ -63,9 +65,12 @@ private:
     // Shows the channel's current settings in the plot after an editor change.
     void channelEdited();
     int globalIndex() const;
+    void suggestLimits();
 
     std::unique_ptr<Ui::channelSettingsWidget> m_ui;
     ChannelConfig* m_channel = nullptr;
     int m_moduleIndex = -1;
     int m_channelIndex = -1;
+    QString m_settingsName;
+    QString m_shotLogFolder;
 };

@@ -203,6 +203,11 @@ void MoldConfigWindow::on_readFromBUButton_clicked()
     setConfiguration(*reader.config(), false);
 }
 
+void MoldConfigWindow::setShotLogFolder(const QString& folder)
+{
+    m_ui->channelSettingsPage->setShotLogFolder(folder);
+}
+
 void MoldConfigWindow::on_saveButton_clicked()
 {
     MoldFileController& files = MoldFileController::instance();

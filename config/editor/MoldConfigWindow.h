@@ -37,6 +37,8 @@ public:
     void setReferenceWaveforms(const QList<GLWaveform>& waveforms, int interval,
                                const QString& fileName);
     void selectSystemItem();
+    // The data folder whose shot logs the channel page proposes limits from.
+    void setShotLogFolder(const QString& folder);
 
     Ui::moldConfigWindow* ui() const { return m_ui.get(); }
 

@@ -536,6 +536,45 @@ Please check the connection.</source>
     </message>
 </context>
 <context>
+    <name>LimitSuggestionDialog</name>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>Reading the shot logs...</source>
+        <translation>ショットログを読み込んでいます...</translation>
+    </message>
+    <message>
+        <source>too few shots</source>
+        <translation>ショット数不足</translation>
+    </message>
+    <message>
+        <source> (clipped to the settable range)</source>
+        <translation> (設定可能範囲に制限)</translation>
+    </message>
+    <message>
+        <source>Shots used: %1 OK shots of the current settings (%2).</source>
+        <translation>使用したショット: 現在の設定のOKショット %1 件 (%2)。</translation>
+    </message>
+    <message>
+        <source>Only %1 OK shots of the current settings in the shot logs: at least %2 are needed.</source>
+        <translation>ショットログに現在の設定のOKショットが %1 件しかありません。%2 件以上必要です。</translation>
+    </message>
+    <message>
+        <source>Fewer OK shots than asked for: %1 used.</source>
+        <translation>OKショットが指定数より少ないため %1 件を使用しました。</translation>
+    </message>
+    <message>
+        <source>%1 damaged lines skipped.</source>
+        <translation>破損した %1 行をスキップしました。</translation>
+    </message>
+    <message>
+        <source>No enabled item of this channel can be suggested.</source>
+        <translation>このチャンネルには提案できる有効な項目がありません。</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Quit</source>
@@ -1019,6 +1058,123 @@ B:ボタン型センサ (高温200℃) 16kN</translation>
     </message>
 </context>
 <context>
+    <name>TrendChart</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NG</source>
+        <translation>NG</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>限界値</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>平均</translation>
+    </message>
+    <message>
+        <source>Shot (oldest to newest)</source>
+        <translation>ショット (古い順)</translation>
+    </message>
+</context>
+<context>
+    <name>TrendItems</name>
+    <message>
+        <source>Peak</source>
+        <translation>ピーク</translation>
+    </message>
+    <message>
+        <source>Time at peak</source>
+        <translation>ピーク時間</translation>
+    </message>
+    <message>
+        <source>Value at point</source>
+        <translation>ポイント値</translation>
+    </message>
+    <message>
+        <source>Peak over eject</source>
+        <translation>エジェクト区間ピーク</translation>
+    </message>
+    <message>
+        <source>Integral</source>
+        <translation>積分</translation>
+    </message>
+    <message>
+        <source>Integral to peak</source>
+        <translation>ピークまでの積分</translation>
+    </message>
+    <message>
+        <source>Slope</source>
+        <translation>傾き</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+</context>
+<context>
+    <name>TrendsWindow</name>
+    <message>
+        <source>CH%1: %2</source>
+        <translation>CH%1: %2</translation>
+    </message>
+    <message>
+        <source>Reading the shot logs...</source>
+        <translation>ショットログを読み込んでいます...</translation>
+    </message>
+    <message>
+        <source>No shot log of the settings &quot;%1&quot; in %2.</source>
+        <translation>%2 に設定「%1」のショットログがありません。</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 damaged lines, %2 shots without this channel.</source>
+        <translation>スキップ: 破損行 %1、このチャンネルのないショット %2。</translation>
+    </message>
+    <message>
+        <source>Cannot read %1.</source>
+        <translation>%1 を読み込めません。</translation>
+    </message>
+    <message>
+        <source>Shot %1, %2, %3</source>
+        <translation>ショット %1、%2、%3</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NG</source>
+        <translation>NG</translation>
+    </message>
+    <message>
+        <source>Export Chart</source>
+        <translation>グラフのエクスポート</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG 画像 (*.png)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>%1 に書き込めません。</translation>
+    </message>
+    <message>
+        <source>Export Values</source>
+        <translation>値のエクスポート</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV ファイル (*.csv)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
+    </message>
+</context>
+<context>
     <name>Value32EditSpinBox</name>
     <message>
         <source>MPa/S</source>
@@ -1199,6 +1355,10 @@ B:ボタン型センサ (高温200℃) 16kN</translation>
         <source>Edit Waveform</source>
         <translation>波形編集</translation>
     </message>
+    <message>
+        <source>Suggest limits</source>
+        <translation>限界値の提案</translation>
+    </message>
 </context>
 <context>
     <name>dataViewerWindow</name>
@@ -1359,6 +1519,45 @@ B:ボタン型センサ (高温200℃) 16kN</translation>
     <message>
         <source>BU Port Test</source>
         <translation>装置ポートテスト</translation>
+    </message>
+</context>
+<context>
+    <name>limitSuggestionDialog</name>
+    <message>
+        <source>Suggest Limits</source>
+        <translation>限界値の提案</translation>
+    </message>
+    <message>
+        <source>Mean ± k σ, k:</source>
+        <translation>平均 ± k σ、k:</translation>
+    </message>
+    <message>
+        <source>Last OK shots, N:</source>
+        <translation>直近のOKショット数 N:</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>項目</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>現在</translation>
+    </message>
+    <message>
+        <source>Suggested</source>
+        <translation>提案</translation>
+    </message>
+    <message>
+        <source>Shots</source>
+        <translation>ショット</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>平均</translation>
+    </message>
+    <message>
+        <source>σ</source>
+        <translation>σ</translation>
     </message>
 </context>
 <context>
@@ -1575,6 +1774,10 @@ B:ボタン型センサ (高温200℃) 16kN</translation>
         <source>Dark high-contrast colours for dim halls</source>
         <translation>暗い工場向けの高コントラスト配色</translation>
     </message>
+    <message>
+        <source>TRENDS</source>
+        <translation>トレンド</translation>
+    </message>
 </context>
 <context>
     <name>moduleSettingsWidget</name>
@@ -1773,6 +1976,81 @@ B:ボタン型センサ (高温200℃) 16kN</translation>
     <message>
         <source>Watch2</source>
         <translation>ゾーン2</translation>
+    </message>
+</context>
+<context>
+    <name>trendsWindow</name>
+    <message>
+        <source>Trends</source>
+        <translation>トレンド</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>チャンネル:</translation>
+    </message>
+    <message>
+        <source>Item:</source>
+        <translation>項目:</translation>
+    </message>
+    <message>
+        <source>Last shots</source>
+        <translation>直近のショット</translation>
+    </message>
+    <message>
+        <source>Dates</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>～</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>再読み込み</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>統計</translation>
+    </message>
+    <message>
+        <source>Shots:</source>
+        <translation>ショット数:</translation>
+    </message>
+    <message>
+        <source>Mean:</source>
+        <translation>平均:</translation>
+    </message>
+    <message>
+        <source>σ (sample):</source>
+        <translation>σ (標本):</translation>
+    </message>
+    <message>
+        <source>Lower limit:</source>
+        <translation>下限:</translation>
+    </message>
+    <message>
+        <source>Upper limit:</source>
+        <translation>上限:</translation>
+    </message>
+    <message>
+        <source>Cp:</source>
+        <translation>Cp:</translation>
+    </message>
+    <message>
+        <source>Cpk:</source>
+        <translation>Cpk:</translation>
+    </message>
+    <message>
+        <source>Export PNG...</source>
+        <translation>PNG エクスポート...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>CSV エクスポート...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 </TS>

@@ -535,6 +535,45 @@ Please check the connection.</source>
     </message>
 </context>
 <context>
+    <name>LimitSuggestionDialog</name>
+    <message>
+        <source>Apply</source>
+        <translation>적용</translation>
+    </message>
+    <message>
+        <source>Reading the shot logs...</source>
+        <translation>샷 로그를 읽는 중...</translation>
+    </message>
+    <message>
+        <source>too few shots</source>
+        <translation>샷 수 부족</translation>
+    </message>
+    <message>
+        <source> (clipped to the settable range)</source>
+        <translation> (설정 가능 범위로 제한됨)</translation>
+    </message>
+    <message>
+        <source>Shots used: %1 OK shots of the current settings (%2).</source>
+        <translation>사용한 샷: 현재 설정의 OK 샷 %1개 (%2).</translation>
+    </message>
+    <message>
+        <source>Only %1 OK shots of the current settings in the shot logs: at least %2 are needed.</source>
+        <translation>샷 로그에 현재 설정의 OK 샷이 %1개뿐입니다: 최소 %2개가 필요합니다.</translation>
+    </message>
+    <message>
+        <source>Fewer OK shots than asked for: %1 used.</source>
+        <translation>OK 샷이 지정한 수보다 적습니다: %1개 사용.</translation>
+    </message>
+    <message>
+        <source>%1 damaged lines skipped.</source>
+        <translation>손상된 %1줄을 건너뛰었습니다.</translation>
+    </message>
+    <message>
+        <source>No enabled item of this channel can be suggested.</source>
+        <translation>이 채널에는 제안할 수 있는 사용 중인 항목이 없습니다.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Quit</source>
@@ -1019,6 +1058,123 @@ B:버튼형 센서 (고온 200℃) 16kN</translation>
     </message>
 </context>
 <context>
+    <name>TrendChart</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NG</source>
+        <translation>NG</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>한계값</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>평균</translation>
+    </message>
+    <message>
+        <source>Shot (oldest to newest)</source>
+        <translation>샷 (오래된 순)</translation>
+    </message>
+</context>
+<context>
+    <name>TrendItems</name>
+    <message>
+        <source>Peak</source>
+        <translation>피크</translation>
+    </message>
+    <message>
+        <source>Time at peak</source>
+        <translation>피크 시간</translation>
+    </message>
+    <message>
+        <source>Value at point</source>
+        <translation>포인트 값</translation>
+    </message>
+    <message>
+        <source>Peak over eject</source>
+        <translation>이젝트 구간 피크</translation>
+    </message>
+    <message>
+        <source>Integral</source>
+        <translation>적분</translation>
+    </message>
+    <message>
+        <source>Integral to peak</source>
+        <translation>피크까지 적분</translation>
+    </message>
+    <message>
+        <source>Slope</source>
+        <translation>기울기</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+</context>
+<context>
+    <name>TrendsWindow</name>
+    <message>
+        <source>CH%1: %2</source>
+        <translation>CH%1: %2</translation>
+    </message>
+    <message>
+        <source>Reading the shot logs...</source>
+        <translation>샷 로그를 읽는 중...</translation>
+    </message>
+    <message>
+        <source>No shot log of the settings &quot;%1&quot; in %2.</source>
+        <translation>%2에 설정 &quot;%1&quot;의 샷 로그가 없습니다.</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 damaged lines, %2 shots without this channel.</source>
+        <translation>건너뜀: 손상된 줄 %1, 이 채널이 없는 샷 %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1.</source>
+        <translation>%1을(를) 읽을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Shot %1, %2, %3</source>
+        <translation>샷 %1, %2, %3</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NG</source>
+        <translation>NG</translation>
+    </message>
+    <message>
+        <source>Export Chart</source>
+        <translation>차트 내보내기</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG 이미지 (*.png)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>%1에 쓸 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Export Values</source>
+        <translation>값 내보내기</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 파일 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1에 쓸 수 없습니다: %2</translation>
+    </message>
+</context>
+<context>
     <name>Value32EditSpinBox</name>
     <message>
         <source>MPa/S</source>
@@ -1199,6 +1355,10 @@ B:버튼형 센서 (고온 200℃) 16kN</translation>
         <source>Edit Waveform</source>
         <translation>파형 편집</translation>
     </message>
+    <message>
+        <source>Suggest limits</source>
+        <translation>한계값 제안</translation>
+    </message>
 </context>
 <context>
     <name>dataViewerWindow</name>
@@ -1359,6 +1519,45 @@ B:버튼형 센서 (고온 200℃) 16kN</translation>
     <message>
         <source>BU Port Test</source>
         <translation>장비 포트 테스트</translation>
+    </message>
+</context>
+<context>
+    <name>limitSuggestionDialog</name>
+    <message>
+        <source>Suggest Limits</source>
+        <translation>한계값 제안</translation>
+    </message>
+    <message>
+        <source>Mean ± k σ, k:</source>
+        <translation>평균 ± k σ, k:</translation>
+    </message>
+    <message>
+        <source>Last OK shots, N:</source>
+        <translation>최근 OK 샷 수 N:</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>항목</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>현재</translation>
+    </message>
+    <message>
+        <source>Suggested</source>
+        <translation>제안</translation>
+    </message>
+    <message>
+        <source>Shots</source>
+        <translation>샷</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>평균</translation>
+    </message>
+    <message>
+        <source>σ</source>
+        <translation>σ</translation>
     </message>
 </context>
 <context>
@@ -1575,6 +1774,10 @@ B:버튼형 센서 (고온 200℃) 16kN</translation>
         <source>Dark high-contrast colours for dim halls</source>
         <translation>어두운 작업장을 위한 고대비 어두운 색상</translation>
     </message>
+    <message>
+        <source>TRENDS</source>
+        <translation>트렌드</translation>
+    </message>
 </context>
 <context>
     <name>moduleSettingsWidget</name>
@@ -1773,6 +1976,81 @@ B:버튼형 센서 (고온 200℃) 16kN</translation>
     <message>
         <source>Watch2</source>
         <translation>구간 2</translation>
+    </message>
+</context>
+<context>
+    <name>trendsWindow</name>
+    <message>
+        <source>Trends</source>
+        <translation>트렌드</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>채널:</translation>
+    </message>
+    <message>
+        <source>Item:</source>
+        <translation>항목:</translation>
+    </message>
+    <message>
+        <source>Last shots</source>
+        <translation>최근 샷</translation>
+    </message>
+    <message>
+        <source>Dates</source>
+        <translation>날짜</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>~</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>다시 읽기</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>통계</translation>
+    </message>
+    <message>
+        <source>Shots:</source>
+        <translation>샷 수:</translation>
+    </message>
+    <message>
+        <source>Mean:</source>
+        <translation>평균:</translation>
+    </message>
+    <message>
+        <source>σ (sample):</source>
+        <translation>σ (표본):</translation>
+    </message>
+    <message>
+        <source>Lower limit:</source>
+        <translation>하한:</translation>
+    </message>
+    <message>
+        <source>Upper limit:</source>
+        <translation>상한:</translation>
+    </message>
+    <message>
+        <source>Cp:</source>
+        <translation>Cp:</translation>
+    </message>
+    <message>
+        <source>Cpk:</source>
+        <translation>Cpk:</translation>
+    </message>
+    <message>
+        <source>Export PNG...</source>
+        <translation>PNG 내보내기...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>CSV 내보내기...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
     </message>
 </context>
 </TS>

@@ -536,6 +536,45 @@ Please check the connection.</source>
     </message>
 </context>
 <context>
+    <name>LimitSuggestionDialog</name>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Reading the shot logs...</source>
+        <translation>正在读取射出记录...</translation>
+    </message>
+    <message>
+        <source>too few shots</source>
+        <translation>射出数不足</translation>
+    </message>
+    <message>
+        <source> (clipped to the settable range)</source>
+        <translation> (已限制在可设定范围内)</translation>
+    </message>
+    <message>
+        <source>Shots used: %1 OK shots of the current settings (%2).</source>
+        <translation>使用的射出: 当前设定的 OK 射出 %1 次 (%2)。</translation>
+    </message>
+    <message>
+        <source>Only %1 OK shots of the current settings in the shot logs: at least %2 are needed.</source>
+        <translation>射出记录中当前设定的 OK 射出只有 %1 次: 至少需要 %2 次。</translation>
+    </message>
+    <message>
+        <source>Fewer OK shots than asked for: %1 used.</source>
+        <translation>OK 射出少于指定数: 使用了 %1 次。</translation>
+    </message>
+    <message>
+        <source>%1 damaged lines skipped.</source>
+        <translation>已跳过 %1 行损坏的数据。</translation>
+    </message>
+    <message>
+        <source>No enabled item of this channel can be suggested.</source>
+        <translation>此通道没有可建议的已启用项目。</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Quit</source>
@@ -1019,6 +1058,123 @@ B:纽扣式传感器（高温 200℃）16kN</translation>
     </message>
 </context>
 <context>
+    <name>TrendChart</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NG</source>
+        <translation>NG</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>界限值</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>平均</translation>
+    </message>
+    <message>
+        <source>Shot (oldest to newest)</source>
+        <translation>射出 (由旧到新)</translation>
+    </message>
+</context>
+<context>
+    <name>TrendItems</name>
+    <message>
+        <source>Peak</source>
+        <translation>峰值</translation>
+    </message>
+    <message>
+        <source>Time at peak</source>
+        <translation>峰值时间</translation>
+    </message>
+    <message>
+        <source>Value at point</source>
+        <translation>定点值</translation>
+    </message>
+    <message>
+        <source>Peak over eject</source>
+        <translation>顶出区间峰值</translation>
+    </message>
+    <message>
+        <source>Integral</source>
+        <translation>积分</translation>
+    </message>
+    <message>
+        <source>Integral to peak</source>
+        <translation>至峰值积分</translation>
+    </message>
+    <message>
+        <source>Slope</source>
+        <translation>斜率</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+</context>
+<context>
+    <name>TrendsWindow</name>
+    <message>
+        <source>CH%1: %2</source>
+        <translation>CH%1: %2</translation>
+    </message>
+    <message>
+        <source>Reading the shot logs...</source>
+        <translation>正在读取射出记录...</translation>
+    </message>
+    <message>
+        <source>No shot log of the settings &quot;%1&quot; in %2.</source>
+        <translation>%2 中没有设定“%1”的射出记录。</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 damaged lines, %2 shots without this channel.</source>
+        <translation>已跳过: 损坏行 %1,无此通道的射出 %2。</translation>
+    </message>
+    <message>
+        <source>Cannot read %1.</source>
+        <translation>无法读取 %1。</translation>
+    </message>
+    <message>
+        <source>Shot %1, %2, %3</source>
+        <translation>射出 %1,%2,%3</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NG</source>
+        <translation>NG</translation>
+    </message>
+    <message>
+        <source>Export Chart</source>
+        <translation>导出图表</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG 图像 (*.png)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>无法写入 %1。</translation>
+    </message>
+    <message>
+        <source>Export Values</source>
+        <translation>导出数值</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>无法写入 %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>Value32EditSpinBox</name>
     <message>
         <source>MPa/S</source>
@@ -1199,6 +1355,10 @@ B:纽扣式传感器（高温 200℃）16kN</translation>
         <source>Edit Waveform</source>
         <translation>编辑波形</translation>
     </message>
+    <message>
+        <source>Suggest limits</source>
+        <translation>建议界限值</translation>
+    </message>
 </context>
 <context>
     <name>dataViewerWindow</name>
@@ -1359,6 +1519,45 @@ B:纽扣式传感器（高温 200℃）16kN</translation>
     <message>
         <source>BU Port Test</source>
         <translation>设备端口测试</translation>
+    </message>
+</context>
+<context>
+    <name>limitSuggestionDialog</name>
+    <message>
+        <source>Suggest Limits</source>
+        <translation>建议界限值</translation>
+    </message>
+    <message>
+        <source>Mean ± k σ, k:</source>
+        <translation>平均 ± k σ,k:</translation>
+    </message>
+    <message>
+        <source>Last OK shots, N:</source>
+        <translation>最近 OK 射出数 N:</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>项目</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>当前</translation>
+    </message>
+    <message>
+        <source>Suggested</source>
+        <translation>建议</translation>
+    </message>
+    <message>
+        <source>Shots</source>
+        <translation>射出</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>平均</translation>
+    </message>
+    <message>
+        <source>σ</source>
+        <translation>σ</translation>
     </message>
 </context>
 <context>
@@ -1575,6 +1774,10 @@ B:纽扣式传感器（高温 200℃）16kN</translation>
         <source>Dark high-contrast colours for dim halls</source>
         <translation>适合昏暗车间的高对比度深色配色</translation>
     </message>
+    <message>
+        <source>TRENDS</source>
+        <translation>趋势</translation>
+    </message>
 </context>
 <context>
     <name>moduleSettingsWidget</name>
@@ -1773,6 +1976,81 @@ B:纽扣式传感器（高温 200℃）16kN</translation>
     <message>
         <source>Watch2</source>
         <translation>区域 2</translation>
+    </message>
+</context>
+<context>
+    <name>trendsWindow</name>
+    <message>
+        <source>Trends</source>
+        <translation>趋势</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>通道:</translation>
+    </message>
+    <message>
+        <source>Item:</source>
+        <translation>项目:</translation>
+    </message>
+    <message>
+        <source>Last shots</source>
+        <translation>最近射出</translation>
+    </message>
+    <message>
+        <source>Dates</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>至</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>重新加载</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>统计</translation>
+    </message>
+    <message>
+        <source>Shots:</source>
+        <translation>射出数:</translation>
+    </message>
+    <message>
+        <source>Mean:</source>
+        <translation>平均:</translation>
+    </message>
+    <message>
+        <source>σ (sample):</source>
+        <translation>σ (样本):</translation>
+    </message>
+    <message>
+        <source>Lower limit:</source>
+        <translation>下限:</translation>
+    </message>
+    <message>
+        <source>Upper limit:</source>
+        <translation>上限:</translation>
+    </message>
+    <message>
+        <source>Cp:</source>
+        <translation>Cp:</translation>
+    </message>
+    <message>
+        <source>Cpk:</source>
+        <translation>Cpk:</translation>
+    </message>
+    <message>
+        <source>Export PNG...</source>
+        <translation>导出 PNG...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>导出 CSV...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
     </message>
 </context>
 </TS>

@@ -535,6 +535,45 @@ Please check the connection.</source>
     </message>
 </context>
 <context>
+    <name>LimitSuggestionDialog</name>
+    <message>
+        <source>Apply</source>
+        <translation>套用</translation>
+    </message>
+    <message>
+        <source>Reading the shot logs...</source>
+        <translation>正在讀取射出記錄...</translation>
+    </message>
+    <message>
+        <source>too few shots</source>
+        <translation>射出數不足</translation>
+    </message>
+    <message>
+        <source> (clipped to the settable range)</source>
+        <translation> (已限制在可設定範圍內)</translation>
+    </message>
+    <message>
+        <source>Shots used: %1 OK shots of the current settings (%2).</source>
+        <translation>使用的射出: 目前設定的 OK 射出 %1 次 (%2)。</translation>
+    </message>
+    <message>
+        <source>Only %1 OK shots of the current settings in the shot logs: at least %2 are needed.</source>
+        <translation>射出記錄中目前設定的 OK 射出只有 %1 次: 至少需要 %2 次。</translation>
+    </message>
+    <message>
+        <source>Fewer OK shots than asked for: %1 used.</source>
+        <translation>OK 射出少於指定數: 使用了 %1 次。</translation>
+    </message>
+    <message>
+        <source>%1 damaged lines skipped.</source>
+        <translation>已略過 %1 行損壞的資料。</translation>
+    </message>
+    <message>
+        <source>No enabled item of this channel can be suggested.</source>
+        <translation>此通道沒有可建議的已啟用項目。</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Quit</source>
@@ -1019,6 +1058,123 @@ B:鈕扣式感測器 (高溫 200℃) 16kN</translation>
     </message>
 </context>
 <context>
+    <name>TrendChart</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NG</source>
+        <translation>NG</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>界限值</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>平均</translation>
+    </message>
+    <message>
+        <source>Shot (oldest to newest)</source>
+        <translation>射出 (由舊到新)</translation>
+    </message>
+</context>
+<context>
+    <name>TrendItems</name>
+    <message>
+        <source>Peak</source>
+        <translation>峰值</translation>
+    </message>
+    <message>
+        <source>Time at peak</source>
+        <translation>峰值時間</translation>
+    </message>
+    <message>
+        <source>Value at point</source>
+        <translation>定點值</translation>
+    </message>
+    <message>
+        <source>Peak over eject</source>
+        <translation>頂出區間峰值</translation>
+    </message>
+    <message>
+        <source>Integral</source>
+        <translation>積分</translation>
+    </message>
+    <message>
+        <source>Integral to peak</source>
+        <translation>至峰值積分</translation>
+    </message>
+    <message>
+        <source>Slope</source>
+        <translation>斜率</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+</context>
+<context>
+    <name>TrendsWindow</name>
+    <message>
+        <source>CH%1: %2</source>
+        <translation>CH%1: %2</translation>
+    </message>
+    <message>
+        <source>Reading the shot logs...</source>
+        <translation>正在讀取射出記錄...</translation>
+    </message>
+    <message>
+        <source>No shot log of the settings &quot;%1&quot; in %2.</source>
+        <translation>%2 中沒有設定「%1」的射出記錄。</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 damaged lines, %2 shots without this channel.</source>
+        <translation>已略過: 損壞行 %1,無此通道的射出 %2。</translation>
+    </message>
+    <message>
+        <source>Cannot read %1.</source>
+        <translation>無法讀取 %1。</translation>
+    </message>
+    <message>
+        <source>Shot %1, %2, %3</source>
+        <translation>射出 %1,%2,%3</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NG</source>
+        <translation>NG</translation>
+    </message>
+    <message>
+        <source>Export Chart</source>
+        <translation>匯出圖表</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG 影像 (*.png)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>無法寫入 %1。</translation>
+    </message>
+    <message>
+        <source>Export Values</source>
+        <translation>匯出數值</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 檔案 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>無法寫入 %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>Value32EditSpinBox</name>
     <message>
         <source>MPa/S</source>
@@ -1199,6 +1355,10 @@ B:鈕扣式感測器 (高溫 200℃) 16kN</translation>
         <source>Edit Waveform</source>
         <translation>編輯波形</translation>
     </message>
+    <message>
+        <source>Suggest limits</source>
+        <translation>建議界限值</translation>
+    </message>
 </context>
 <context>
     <name>dataViewerWindow</name>
@@ -1359,6 +1519,45 @@ B:鈕扣式感測器 (高溫 200℃) 16kN</translation>
     <message>
         <source>BU Port Test</source>
         <translation>設備埠測試</translation>
+    </message>
+</context>
+<context>
+    <name>limitSuggestionDialog</name>
+    <message>
+        <source>Suggest Limits</source>
+        <translation>建議界限值</translation>
+    </message>
+    <message>
+        <source>Mean ± k σ, k:</source>
+        <translation>平均 ± k σ,k:</translation>
+    </message>
+    <message>
+        <source>Last OK shots, N:</source>
+        <translation>最近 OK 射出數 N:</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>項目</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>目前</translation>
+    </message>
+    <message>
+        <source>Suggested</source>
+        <translation>建議</translation>
+    </message>
+    <message>
+        <source>Shots</source>
+        <translation>射出</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>平均</translation>
+    </message>
+    <message>
+        <source>σ</source>
+        <translation>σ</translation>
     </message>
 </context>
 <context>
@@ -1575,6 +1774,10 @@ B:鈕扣式感測器 (高溫 200℃) 16kN</translation>
         <source>Dark high-contrast colours for dim halls</source>
         <translation>適合昏暗廠房的高對比深色配色</translation>
     </message>
+    <message>
+        <source>TRENDS</source>
+        <translation>趨勢</translation>
+    </message>
 </context>
 <context>
     <name>moduleSettingsWidget</name>
@@ -1773,6 +1976,81 @@ B:鈕扣式感測器 (高溫 200℃) 16kN</translation>
     <message>
         <source>Watch2</source>
         <translation>區間 2</translation>
+    </message>
+</context>
+<context>
+    <name>trendsWindow</name>
+    <message>
+        <source>Trends</source>
+        <translation>趨勢</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>通道:</translation>
+    </message>
+    <message>
+        <source>Item:</source>
+        <translation>項目:</translation>
+    </message>
+    <message>
+        <source>Last shots</source>
+        <translation>最近射出</translation>
+    </message>
+    <message>
+        <source>Dates</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>至</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>重新載入</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>統計</translation>
+    </message>
+    <message>
+        <source>Shots:</source>
+        <translation>射出數:</translation>
+    </message>
+    <message>
+        <source>Mean:</source>
+        <translation>平均:</translation>
+    </message>
+    <message>
+        <source>σ (sample):</source>
+        <translation>σ (樣本):</translation>
+    </message>
+    <message>
+        <source>Lower limit:</source>
+        <translation>下限:</translation>
+    </message>
+    <message>
+        <source>Upper limit:</source>
+        <translation>上限:</translation>
+    </message>
+    <message>
+        <source>Cp:</source>
+        <translation>Cp:</translation>
+    </message>
+    <message>
+        <source>Cpk:</source>
+        <translation>Cpk:</translation>
+    </message>
+    <message>
+        <source>Export PNG...</source>
+        <translation>匯出 PNG...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>匯出 CSV...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
     </message>
 </context>
 </TS>
