@@ -62,7 +62,45 @@ void AdminWindow::loadSettings()
     m_ui->LogCheckBox->setChecked(settings.saveLog());
     m_ui->AlarmWaveCheckBox->setChecked(settings.saveAlarmWave());
     m_ui->AllWaveCheckBox->setChecked(settings.saveAllWave());
+    loadPublishSettings(settings);
     emitSaveDataTypes();
+}
+
+void AdminWindow::loadPublishSettings(const AppSettings& settings)
+{
+    m_ui->publishGroupBox->setChecked(settings.publishEnabled());
+    m_ui->publishHostEdit->setText(settings.publishHost());
+    m_ui->publishPortSpinBox->setValue(settings.publishPort());
+    m_ui->publishTlsCheckBox->setChecked(settings.publishTls());
+    m_ui->publishVerifyCheckBox->setChecked(settings.publishTlsVerify());
+    m_ui->publishCaFileEdit->setText(settings.publishCaFile());
+    m_ui->publishUserEdit->setText(settings.publishUser());
+    m_ui->publishPasswordEdit->setText(settings.publishPassword());
+    m_ui->publishPrefixEdit->setText(settings.publishPrefix());
+    m_ui->publishStationEdit->setText(settings.publishStation());
+}
+
+void AdminWindow::writePublishSettings(AppSettings& settings) const
+{
+    settings.setValue(SettingKey::PublishEnabled, m_ui->publishGroupBox->isChecked());
+    settings.setValue(SettingKey::PublishHost, m_ui->publishHostEdit->text().trimmed());
+    settings.setValue(SettingKey::PublishPort, m_ui->publishPortSpinBox->value());
+    settings.setValue(SettingKey::PublishTls, m_ui->publishTlsCheckBox->isChecked());
+    settings.setValue(SettingKey::PublishTlsVerify, m_ui->publishVerifyCheckBox->isChecked());
+    settings.setValue(SettingKey::PublishCaFile, m_ui->publishCaFileEdit->text().trimmed());
+    settings.setValue(SettingKey::PublishUser, m_ui->publishUserEdit->text());
+    settings.setValue(SettingKey::PublishPassword, m_ui->publishPasswordEdit->text());
+    settings.setValue(SettingKey::PublishPrefix, m_ui->publishPrefixEdit->text().trimmed());
+    settings.setValue(SettingKey::PublishStation, m_ui->publishStationEdit->text().trimmed());
+}
+
+void AdminWindow::on_publishCaFileSelectButton_clicked()
+{
+    const QString path =
+        UserPrompt::getOpenFileName(this, tr("Select CA File"), m_ui->publishCaFileEdit->text(),
+                                    tr("Certificates (*.pem *.crt);;All files (*)"));
+    if (!path.isEmpty())
+        m_ui->publishCaFileEdit->setText(path);
 }
 
 void AdminWindow::loadDeviceAddress(const AppSettings& settings)
@@ -181,7 +219,10 @@ bool AdminWindow::writeSettings()
     settings.setValue(SettingKey::SaveDataTypeLog, m_ui->LogCheckBox->isChecked());
     settings.setValue(SettingKey::SaveDataTypeAlarmWave, m_ui->AlarmWaveCheckBox->isChecked());
     settings.setValue(SettingKey::SaveDataTypeAllWave, m_ui->AllWaveCheckBox->isChecked());
+    writePublishSettings(settings);
     settings.sync();
+    // The store now holds the broker password.
+    AppSettings::restrictToOwner();
     if (settings.status() != QSettings::NoError) {
         qWarning().noquote() << "Settings could not be written to" << settings.fileName();
         return false;

@@ -155,6 +155,7 @@ private Q_SLOTS:
     void on_actionFirmwareUpdate_triggered();
     void on_actionIOTest_triggered();
     void on_viewerButton_clicked();
+    void on_actionExportPlot_triggered();
     void on_debugButton_clicked() {}
     void on_debug2Button_clicked() {}
 
