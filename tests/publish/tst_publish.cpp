@@ -168,6 +168,8 @@ private Q_SLOTS:
             return found;
         };
         QTRY_VERIFY_WITH_TIMEOUT(!shotLogs().isEmpty(), TimeoutMs);
+        // The settings file holds the password: its owner's only.
+        QCOMPARE(QFile::permissions(AppSettings().fileName()).toInt() & 0x0077, 0);
     }
 
     void fullQueueDropsTheOldest()
