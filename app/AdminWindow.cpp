@@ -26,6 +26,12 @@ AdminWindow::AdminWindow(QWidget* parent)
     for (QSpinBox* box : {m_ui->ip1, m_ui->ip2, m_ui->ip3, m_ui->ip4}) {
         connect(box, &QSpinBox::valueChanged, this, &AdminWindow::updateDeviceAddress);
     }
+    // Certificate settings mean something only with TLS.
+    for (QWidget* tlsOnly : {static_cast<QWidget*>(m_ui->publishVerifyCheckBox),
+                             static_cast<QWidget*>(m_ui->publishCaFileEdit),
+                             static_cast<QWidget*>(m_ui->publishCaFileSelectButton)}) {
+        connect(m_ui->publishTlsCheckBox, &QCheckBox::toggled, tlsOnly, &QWidget::setEnabled);
+    }
 }
 
 AdminWindow::~AdminWindow() = default;
@@ -72,6 +78,11 @@ void AdminWindow::loadPublishSettings(const AppSettings& settings)
     m_ui->publishHostEdit->setText(settings.publishHost());
     m_ui->publishPortSpinBox->setValue(settings.publishPort());
     m_ui->publishTlsCheckBox->setChecked(settings.publishTls());
+    // toggled() is not sent when the box keeps its state.
+    const bool tls = settings.publishTls();
+    m_ui->publishVerifyCheckBox->setEnabled(tls);
+    m_ui->publishCaFileEdit->setEnabled(tls);
+    m_ui->publishCaFileSelectButton->setEnabled(tls);
     m_ui->publishVerifyCheckBox->setChecked(settings.publishTlsVerify());
     m_ui->publishCaFileEdit->setText(settings.publishCaFile());
     m_ui->publishUserEdit->setText(settings.publishUser());
