@@ -21,10 +21,10 @@ public:
     explicit Broker(const QString& address, const QString& user = {}, const QString& pass = {})
         : m_address(address)
     {
-        QString conf =
-            QStringLiteral("listener %1 %2\npersistence true\npersistence_location %3/\n")
-                .arg(port())
-                .arg(address, m_dir.path());
+        QString conf = QStringLiteral("listener %1 %2\npersistence true\npersistence_location %3/\n"
+                                      "queue_qos0_messages true\n")
+                           .arg(port())
+                           .arg(address, m_dir.path());
         if (geteuid() == 0)
             conf += QStringLiteral("user root\n");
         if (user.isEmpty()) {
@@ -73,7 +73,8 @@ private:
     QProcess m_process;
 };
 
-// A subscriber with a session the broker keeps (QoS 1), collecting every message.
+// A subscriber with a session the broker keeps, collecting every message. QoS 0 towards
+// it: a broker stopped before the subscriber's acknowledgement would deliver again.
 class Subscriber
 {
 public:
@@ -83,7 +84,7 @@ public:
         m_client = mosquitto_new("test-subscriber", false, this);
         mosquitto_connect_callback_set(m_client, [](mosquitto* m, void* self, int rc) {
             if (rc == 0)
-                mosquitto_subscribe(m, nullptr, static_cast<Subscriber*>(self)->m_topic, 1);
+                mosquitto_subscribe(m, nullptr, static_cast<Subscriber*>(self)->m_topic, 0);
         });
         mosquitto_subscribe_callback_set(m_client,
                                          [](mosquitto*, void* self, int, int, const int*) {
