@@ -26,6 +26,12 @@ AdminWindow::AdminWindow(QWidget* parent)
     for (QSpinBox* box : {m_ui->ip1, m_ui->ip2, m_ui->ip3, m_ui->ip4}) {
         connect(box, &QSpinBox::valueChanged, this, &AdminWindow::updateDeviceAddress);
     }
+    // Certificate settings mean something only with TLS.
+    for (QWidget* tlsOnly : {static_cast<QWidget*>(m_ui->publishVerifyCheckBox),
+                             static_cast<QWidget*>(m_ui->publishCaFileEdit),
+                             static_cast<QWidget*>(m_ui->publishCaFileSelectButton)}) {
+        connect(m_ui->publishTlsCheckBox, &QCheckBox::toggled, tlsOnly, &QWidget::setEnabled);
+    }
 }
 
 AdminWindow::~AdminWindow() = default;
@@ -62,7 +68,50 @@ void AdminWindow::loadSettings()
     m_ui->LogCheckBox->setChecked(settings.saveLog());
     m_ui->AlarmWaveCheckBox->setChecked(settings.saveAlarmWave());
     m_ui->AllWaveCheckBox->setChecked(settings.saveAllWave());
+    loadPublishSettings(settings);
     emitSaveDataTypes();
+}
+
+void AdminWindow::loadPublishSettings(const AppSettings& settings)
+{
+    m_ui->publishGroupBox->setChecked(settings.publishEnabled());
+    m_ui->publishHostEdit->setText(settings.publishHost());
+    m_ui->publishPortSpinBox->setValue(settings.publishPort());
+    m_ui->publishTlsCheckBox->setChecked(settings.publishTls());
+    // toggled() is not sent when the box keeps its state.
+    const bool tls = settings.publishTls();
+    m_ui->publishVerifyCheckBox->setEnabled(tls);
+    m_ui->publishCaFileEdit->setEnabled(tls);
+    m_ui->publishCaFileSelectButton->setEnabled(tls);
+    m_ui->publishVerifyCheckBox->setChecked(settings.publishTlsVerify());
+    m_ui->publishCaFileEdit->setText(settings.publishCaFile());
+    m_ui->publishUserEdit->setText(settings.publishUser());
+    m_ui->publishPasswordEdit->setText(settings.publishPassword());
+    m_ui->publishPrefixEdit->setText(settings.publishPrefix());
+    m_ui->publishStationEdit->setText(settings.publishStation());
+}
+
+void AdminWindow::writePublishSettings(AppSettings& settings) const
+{
+    settings.setValue(SettingKey::PublishEnabled, m_ui->publishGroupBox->isChecked());
+    settings.setValue(SettingKey::PublishHost, m_ui->publishHostEdit->text().trimmed());
+    settings.setValue(SettingKey::PublishPort, m_ui->publishPortSpinBox->value());
+    settings.setValue(SettingKey::PublishTls, m_ui->publishTlsCheckBox->isChecked());
+    settings.setValue(SettingKey::PublishTlsVerify, m_ui->publishVerifyCheckBox->isChecked());
+    settings.setValue(SettingKey::PublishCaFile, m_ui->publishCaFileEdit->text().trimmed());
+    settings.setValue(SettingKey::PublishUser, m_ui->publishUserEdit->text());
+    settings.setValue(SettingKey::PublishPassword, m_ui->publishPasswordEdit->text());
+    settings.setValue(SettingKey::PublishPrefix, m_ui->publishPrefixEdit->text().trimmed());
+    settings.setValue(SettingKey::PublishStation, m_ui->publishStationEdit->text().trimmed());
+}
+
+void AdminWindow::on_publishCaFileSelectButton_clicked()
+{
+    const QString path =
+        UserPrompt::getOpenFileName(this, tr("Select CA File"), m_ui->publishCaFileEdit->text(),
+                                    tr("Certificates (*.pem *.crt);;All files (*)"));
+    if (!path.isEmpty())
+        m_ui->publishCaFileEdit->setText(path);
 }
 
 void AdminWindow::loadDeviceAddress(const AppSettings& settings)
@@ -181,7 +230,10 @@ bool AdminWindow::writeSettings()
     settings.setValue(SettingKey::SaveDataTypeLog, m_ui->LogCheckBox->isChecked());
     settings.setValue(SettingKey::SaveDataTypeAlarmWave, m_ui->AlarmWaveCheckBox->isChecked());
     settings.setValue(SettingKey::SaveDataTypeAllWave, m_ui->AllWaveCheckBox->isChecked());
+    writePublishSettings(settings);
     settings.sync();
+    // The store now holds the broker password.
+    AppSettings::restrictToOwner();
     if (settings.status() != QSettings::NoError) {
         qWarning().noquote() << "Settings could not be written to" << settings.fileName();
         return false;

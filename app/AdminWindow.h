@@ -15,7 +15,8 @@ class adminWindow;
 }
 
 // The administration dialog: unit address, molding machine serial port, data and
-// settings folders, file rotation time and which files are recorded. Every show loads
+// settings folders, file rotation time, which files are recorded and where shot results
+// are published. Every show loads
 // the controls from the settings store. Accepting writes every key and ends the
 // application, because the readers of these settings only read them at start.
 class AdminWindow : public QDialog
@@ -66,6 +67,7 @@ protected:
 private Q_SLOTS:
     void on_dataPathSelectButton_clicked();
     void on_settingsPathSelectButton_clicked();
+    void on_publishCaFileSelectButton_clicked();
     void updateDeviceAddress();
 
 protected:
@@ -75,6 +77,8 @@ protected:
 private:
     void loadDeviceAddress(const AppSettings& settings);
     void loadSerialPorts(const QString& storedPort);
+    void loadPublishSettings(const AppSettings& settings);
+    void writePublishSettings(AppSettings& settings) const;
     void chooseFolder(QLineEdit* edit);
     bool writeSettings();
     void emitSaveDataTypes();

@@ -17,10 +17,12 @@
 #include "MoldMachineSettingsDialog.h"
 #include "MoldMachineTable.h"
 #include "MonitoringRules.h"
+#include "MqttPublisher.h"
 #include "RawDataSaveWorker.h"
 #include "ReferenceFileReader.h"
 #include "SerialPacket.h"
 #include "ShotData.h"
+#include "ShotSummary.h"
 #include "StartupSwitches.h"
 #include "SystemConfig.h"
 #include "SystemStatusWidget.h"
@@ -99,6 +101,7 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
     m_aboutDialog = new AboutDialog(this);
     checkDataFolder();
     createRecorder();
+    createPublisher();
     m_rawDataSaveWorker->requestMachineLogHeader(m_serialPacket);
     updateModeDisplay();
 }
@@ -108,6 +111,8 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
 MainWindow::~MainWindow()
 {
     m_rawDataSaveWorker.reset();
+    // Says offline to the broker and keeps what is unsent for the next start.
+    delete m_publisher;
 }
 
 void MainWindow::setReconnectDelay(int ms)

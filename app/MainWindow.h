@@ -89,6 +89,8 @@ public:
     SerialPacket* machineLink() const { return m_serialPacket; }
     MoldConfigWindow* moldConfigWindow() const { return m_moldConfigWindow; }
     quint8 focusChannel() const { return m_focusChannel; }
+    // Null while publishing is off.
+    class MqttPublisher* publisher() const { return m_publisher; }
 
 Q_SIGNALS:
     // Passed on from the shot handler, down to machineShotEnded.
@@ -154,6 +156,7 @@ private Q_SLOTS:
     void on_actionIOTest_triggered();
     void on_viewerButton_clicked();
     void on_trendsButton_clicked();
+    void on_actionExportPlot_triggered();
     void on_debugButton_clicked() {}
     void on_debug2Button_clicked() {}
 
@@ -192,6 +195,13 @@ private:
     void reloadAfterUnitReset();
     void updateAlarmButton(quint8 statusByte);
     void setShotButtonsEnabled(bool enabled);
+
+    // publishing shot results (MainWindowPublish.cpp)
+    void createPublisher();
+    void summariseShot();
+    void publishPendingSummary(bool withMachineAnswers);
+    void showPublisherState();
+    void updatePublishedStatus();
 
     // the unit (MainWindowUnit.cpp)
     void startUnitSession();
@@ -232,10 +242,16 @@ private:
     IOTestDialog* m_ioTestDialog = nullptr;                 // created at first use
     class DataViewerWindow* m_dataViewerWindow = nullptr;
     class TrendsWindow* m_trendsWindow = nullptr; // created at first use
+    class MqttPublisher* m_publisher = nullptr;
+    // The judged shot waiting for the molding machine's answers.
+    std::unique_ptr<struct ShotSummary> m_pendingSummary;
+    bool m_machinePortFailed = false;
+    bool m_dataLinkUp = false;
 
     QLabel* m_dataStatusLabel = nullptr;
     QLabel* m_mmcStatusLabel = nullptr;
     QLabel* m_recordingStatusLabel = nullptr;
+    QLabel* m_publishStatusLabel = nullptr;
     QLabel* m_wdtCountLabel = nullptr;
     QPushButton* m_wdtCountClearButton = nullptr;
     QProgressBar* m_shotProgressBar = nullptr;

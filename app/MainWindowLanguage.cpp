@@ -79,6 +79,7 @@ void MainWindow::retranslateCodeTexts()
     m_mmcStatusLabel->setText(tr("Mmc"));
     m_recordingStatusLabel->setText(tr("Rec"));
     m_wdtCountClearButton->setText(tr("Clear"));
+    showPublisherState();
     showWatchdogCount(m_watchdogCount);
     updateModeDisplay();
     checkDiskSpace();

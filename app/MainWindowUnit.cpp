@@ -255,6 +255,7 @@ void MainWindow::updateModeDisplay()
     m_ui->actionIOTest->setEnabled(monitor && m_unitOnline);
     m_ui->shotNumberResetButton->setEnabled(monitor);
     m_ui->shotCountClearButton->setEnabled(monitor);
+    updatePublishedStatus();
     if (monitor) {
         m_ui->modeIndicatorLabel->setText(tr("MONITOR MODE"));
         m_ui->modeIndicatorLabel->setStyleSheet(QStringLiteral("background-color: darkturquoise;"));

@@ -1,9 +1,11 @@
-// The DATA VIEWER button: the data viewer window and what it hands to the live plot.
+// The DATA VIEWER button: the data viewer window and what it hands to the live plot; the
+// live plot's export.
 #include "MainWindow.h"
 
 #include "DataViewerWindow.h"
 #include "GLPlotArea.h"
 #include "GLPlotView.h"
+#include "PlotExportPrompt.h"
 #include "ui_MainWindow.h"
 
 void MainWindow::on_viewerButton_clicked()
@@ -25,4 +27,9 @@ void MainWindow::on_viewerButton_clicked()
         live->setLowerLimit(c, viewer->lowerLimit(c));
     }
     live->plotArea()->refresh();
+}
+
+void MainWindow::on_actionExportPlot_triggered()
+{
+    PlotExportPrompt::exportPlot(this, *m_ui->plotView);
 }

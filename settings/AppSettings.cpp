@@ -3,8 +3,10 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
+#include <QFile>
 #include <QList>
 #include <QPair>
+#include <QSysInfo>
 
 namespace {
 
@@ -29,6 +31,16 @@ QList<QPair<QString, QVariant>> defaultValues()
         {SettingKey::GridOpacity, 0.5},
         {SettingKey::ReferenceWaveformOpacity, 0.5},
         {SettingKey::RangeOpacity, 0.2},
+        {SettingKey::PublishEnabled, false},
+        {SettingKey::PublishHost, QStringLiteral("localhost")},
+        {SettingKey::PublishPort, 1883},
+        {SettingKey::PublishTls, false},
+        {SettingKey::PublishCaFile, QString()},
+        {SettingKey::PublishTlsVerify, true},
+        {SettingKey::PublishUser, QString()},
+        {SettingKey::PublishPassword, QString()},
+        {SettingKey::PublishPrefix, QStringLiteral("cvo")},
+        {SettingKey::PublishStation, QSysInfo::machineHostName()},
     };
 }
 
@@ -53,6 +65,22 @@ bool AppSettings::initialise()
     settings.sync();
     if (settings.status() != QSettings::NoError) {
         qWarning().noquote() << "Settings could not be written to" << settings.fileName();
+        return false;
+    }
+    return restrictToOwner();
+}
+
+bool AppSettings::restrictToOwner()
+{
+    const QString path = AppSettings().fileName();
+    const QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    QFile::setPermissions(path, ownerOnly);
+    const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                            QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                            QFileDevice::WriteOther | QFileDevice::ExeOther;
+    if (QFile::permissions(path) & others) {
+        qWarning().noquote() << "Settings file" << path
+                             << "is readable by other users; it holds the broker password";
         return false;
     }
     return true;
@@ -189,4 +217,45 @@ void AppSettings::writeMissingChannelDisplayDefaults()
         }
     }
     endArray();
+}
+
+bool AppSettings::publishEnabled() const
+{
+    return valueOrDefault(SettingKey::PublishEnabled).toBool();
+}
+QString AppSettings::publishHost() const
+{
+    return valueOrDefault(SettingKey::PublishHost).toString();
+}
+int AppSettings::publishPort() const
+{
+    return valueOrDefault(SettingKey::PublishPort).toInt();
+}
+bool AppSettings::publishTls() const
+{
+    return valueOrDefault(SettingKey::PublishTls).toBool();
+}
+QString AppSettings::publishCaFile() const
+{
+    return valueOrDefault(SettingKey::PublishCaFile).toString();
+}
+bool AppSettings::publishTlsVerify() const
+{
+    return valueOrDefault(SettingKey::PublishTlsVerify).toBool();
+}
+QString AppSettings::publishUser() const
+{
+    return valueOrDefault(SettingKey::PublishUser).toString();
+}
+QString AppSettings::publishPassword() const
+{
+    return valueOrDefault(SettingKey::PublishPassword).toString();
+}
+QString AppSettings::publishPrefix() const
+{
+    return valueOrDefault(SettingKey::PublishPrefix).toString();
+}
+QString AppSettings::publishStation() const
+{
+    return valueOrDefault(SettingKey::PublishStation).toString();
 }

@@ -29,6 +29,16 @@ inline const QString LastMoldFile = QStringLiteral("lastMoldFile");
 inline const QString ChannelDisplay = QStringLiteral("channelDisplay");
 inline const QString ViewTheme = QStringLiteral("viewTheme");
 inline const QString PlotRendering = QStringLiteral("plotRendering");
+inline const QString PublishEnabled = QStringLiteral("publishEnabled");
+inline const QString PublishHost = QStringLiteral("publishHost");
+inline const QString PublishPort = QStringLiteral("publishPort");
+inline const QString PublishTls = QStringLiteral("publishTls");
+inline const QString PublishCaFile = QStringLiteral("publishCaFile");
+inline const QString PublishTlsVerify = QStringLiteral("publishTlsVerify");
+inline const QString PublishUser = QStringLiteral("publishUser");
+inline const QString PublishPassword = QStringLiteral("publishPassword");
+inline const QString PublishPrefix = QStringLiteral("publishPrefix");
+inline const QString PublishStation = QStringLiteral("publishStation");
 } // namespace SettingKey
 
 // The per-user settings store (INI file, user scope, "Norvane" / "CVO_Manager"). Every
@@ -50,6 +60,9 @@ public:
     // absent and flushes the store to disk. Existing values are kept.
     // Returns false when the store could not be written.
     static bool initialise();
+    // The store holds the broker password: readable and writable by its owner only. Sets
+    // that and checks it; false (and a warning in the log) when it could not be made so.
+    static bool restrictToOwner();
 
     // Twelve hues round the circle per group, each group of twelve shifted by 9 degrees
     // so that channels 1 and 13 can still be told apart.
@@ -80,6 +93,19 @@ public:
     bool darkView() const;
     // How the plots draw: "auto" (the default), "opengl" or "software"; read at start.
     QString plotRendering() const;
+
+    // Publishing every shot's result to the plant's MQTT broker.
+    bool publishEnabled() const;
+    QString publishHost() const;
+    int publishPort() const;
+    bool publishTls() const;
+    QString publishCaFile() const;
+    bool publishTlsVerify() const;
+    QString publishUser() const;
+    QString publishPassword() const;
+    QString publishPrefix() const;
+    // This PC's host name unless set.
+    QString publishStation() const;
 
 private:
     QVariant valueOrDefault(const QString& key) const;

@@ -49,6 +49,14 @@ Click OK to quit the application.</source>
         <translation>変更を反映するにはアプリケーションの再起動が必要です。
 OKをクリックするとアプリケーションを終了します。</translation>
     </message>
+    <message>
+        <source>Select CA File</source>
+        <translation>CA ファイルを選択</translation>
+    </message>
+    <message>
+        <source>Certificates (*.pem *.crt);;All files (*)</source>
+        <translation>証明書 (*.pem *.crt);;すべてのファイル (*)</translation>
+    </message>
 </context>
 <context>
     <name>ChannelDetailsView</name>
@@ -280,6 +288,18 @@ Please check the connection.</source>
     <message>
         <source>Monitoring waveform data has been successfully sent.</source>
         <translation>監視波形データを送信しました。</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV 出力</translation>
+    </message>
+    <message>
+        <source>No data file is shown.</source>
+        <translation>表示中のデータファイルがありません。</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>CSV ファイル (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -752,6 +772,14 @@ Please check the connection.</source>
         <source>BU clock synchronization failed.</source>
         <translation>時計の同期に失敗しました。</translation>
     </message>
+    <message>
+        <source>MQTT</source>
+        <translation>MQTT</translation>
+    </message>
+    <message>
+        <source>MQTT (%1 queued)</source>
+        <translation>MQTT (未送信 %1)</translation>
+    </message>
 </context>
 <context>
     <name>MoldConfigWindow</name>
@@ -838,6 +866,63 @@ Please specify a file path you have permission to write.</source>
 %1</source>
         <translation>ファイルを保存できません。
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>MqttPublisher</name>
+    <message>
+        <source>The publish queue &quot;%1&quot; cannot be opened: %2</source>
+        <translation>送信キュー「%1」を開けません: %2</translation>
+    </message>
+    <message>
+        <source>No answer from the broker</source>
+        <translation>ブローカーから応答がありません</translation>
+    </message>
+    <message>
+        <source>The broker closed the connection</source>
+        <translation>ブローカーが接続を切断しました</translation>
+    </message>
+    <message>
+        <source>The MQTT client could not be created</source>
+        <translation>MQTT クライアントを作成できません</translation>
+    </message>
+    <message>
+        <source>TLS cannot be set up with &quot;%1&quot;: %2</source>
+        <translation>「%1」で TLS を設定できません: %2</translation>
+    </message>
+    <message>
+        <source>Connecting to %1:%2</source>
+        <translation>%1:%2 に接続中</translation>
+    </message>
+    <message>
+        <source>Broker %1:%2 not reachable: %3</source>
+        <translation>ブローカー %1:%2 に接続できません: %3</translation>
+    </message>
+    <message>
+        <source>Connected to %1:%2</source>
+        <translation>%1:%2 に接続しました</translation>
+    </message>
+    <message>
+        <source>Broker %1:%2 refused the connection: %3</source>
+        <translation>ブローカー %1:%2 が接続を拒否しました: %3</translation>
+    </message>
+</context>
+<context>
+    <name>PlotExport</name>
+    <message>
+        <source>The plot could not be written to &quot;%1&quot;.</source>
+        <translation>グラフを「%1」に書き込めませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>PlotExportPrompt</name>
+    <message>
+        <source>Export Plot</source>
+        <translation>グラフ出力</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;PDF document (*.pdf)</source>
+        <translation>PNG 画像 (*.png);;PDF 文書 (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -1280,6 +1365,42 @@ B:ボタン型センサ (高温200℃) 16kN</translation>
         <source>All Wave</source>
         <translation>全波形</translation>
     </message>
+    <message>
+        <source>Publish Shot Results (MQTT)</source>
+        <translation>ショット結果の配信 (MQTT)</translation>
+    </message>
+    <message>
+        <source>Broker:</source>
+        <translation>ブローカー:</translation>
+    </message>
+    <message>
+        <source>TLS</source>
+        <translation>TLS</translation>
+    </message>
+    <message>
+        <source>Verify the broker&apos;s certificate</source>
+        <translation>ブローカーの証明書を検証する</translation>
+    </message>
+    <message>
+        <source>CA file:</source>
+        <translation>CA ファイル:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>ユーザー:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>パスワード:</translation>
+    </message>
+    <message>
+        <source>Topic prefix:</source>
+        <translation>トピック接頭辞:</translation>
+    </message>
+    <message>
+        <source>Station:</source>
+        <translation>ステーション:</translation>
+    </message>
 </context>
 <context>
     <name>channelSettingsWidget</name>
@@ -1457,6 +1578,14 @@ B:ボタン型センサ (高温200℃) 16kN</translation>
     <message>
         <source>Close</source>
         <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Export Plot</source>
+        <translation>グラフ出力</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV 出力</translation>
     </message>
 </context>
 <context>
@@ -1777,6 +1906,8 @@ B:ボタン型センサ (高温200℃) 16kN</translation>
     <message>
         <source>TRENDS</source>
         <translation>トレンド</translation>
+        <source>Export Plot...</source>
+        <translation>グラフ出力...</translation>
     </message>
 </context>
 <context>

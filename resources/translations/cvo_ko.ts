@@ -49,6 +49,14 @@ Click OK to quit the application.</source>
         <translation>변경 사항을 적용하려면 프로그램을 다시 시작해야 합니다.
 OK를 클릭하면 프로그램이 종료됩니다.</translation>
     </message>
+    <message>
+        <source>Select CA File</source>
+        <translation>CA 파일 선택</translation>
+    </message>
+    <message>
+        <source>Certificates (*.pem *.crt);;All files (*)</source>
+        <translation>인증서 (*.pem *.crt);;모든 파일 (*)</translation>
+    </message>
 </context>
 <context>
     <name>ChannelDetailsView</name>
@@ -279,6 +287,18 @@ Please check the connection.</source>
     <message>
         <source>Monitoring waveform data has been successfully sent.</source>
         <translation>감시 파형 데이터를 전송했습니다.</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV 내보내기</translation>
+    </message>
+    <message>
+        <source>No data file is shown.</source>
+        <translation>표시 중인 데이터 파일이 없습니다.</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>CSV 파일 (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -752,6 +772,14 @@ Please check the connection.</source>
         <source>BU clock synchronization failed.</source>
         <translation>시계 동기화에 실패했습니다.</translation>
     </message>
+    <message>
+        <source>MQTT</source>
+        <translation>MQTT</translation>
+    </message>
+    <message>
+        <source>MQTT (%1 queued)</source>
+        <translation>MQTT (대기 %1)</translation>
+    </message>
 </context>
 <context>
     <name>MoldConfigWindow</name>
@@ -838,6 +866,63 @@ Please specify a file path you have permission to write.</source>
 %1</source>
         <translation>파일을 저장할 수 없습니다.
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>MqttPublisher</name>
+    <message>
+        <source>The publish queue &quot;%1&quot; cannot be opened: %2</source>
+        <translation>전송 대기열 "%1"을(를) 열 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>No answer from the broker</source>
+        <translation>브로커의 응답이 없습니다</translation>
+    </message>
+    <message>
+        <source>The broker closed the connection</source>
+        <translation>브로커가 연결을 끊었습니다</translation>
+    </message>
+    <message>
+        <source>The MQTT client could not be created</source>
+        <translation>MQTT 클라이언트를 만들 수 없습니다</translation>
+    </message>
+    <message>
+        <source>TLS cannot be set up with &quot;%1&quot;: %2</source>
+        <translation>"%1"(으)로 TLS를 설정할 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>Connecting to %1:%2</source>
+        <translation>%1:%2에 연결 중</translation>
+    </message>
+    <message>
+        <source>Broker %1:%2 not reachable: %3</source>
+        <translation>브로커 %1:%2에 연결할 수 없습니다: %3</translation>
+    </message>
+    <message>
+        <source>Connected to %1:%2</source>
+        <translation>%1:%2에 연결됨</translation>
+    </message>
+    <message>
+        <source>Broker %1:%2 refused the connection: %3</source>
+        <translation>브로커 %1:%2이(가) 연결을 거부했습니다: %3</translation>
+    </message>
+</context>
+<context>
+    <name>PlotExport</name>
+    <message>
+        <source>The plot could not be written to &quot;%1&quot;.</source>
+        <translation>그래프를 "%1"에 쓸 수 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>PlotExportPrompt</name>
+    <message>
+        <source>Export Plot</source>
+        <translation>그래프 내보내기</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;PDF document (*.pdf)</source>
+        <translation>PNG 이미지 (*.png);;PDF 문서 (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -1280,6 +1365,42 @@ B:버튼형 센서 (고온 200℃) 16kN</translation>
         <source>All Wave</source>
         <translation>전체 파형</translation>
     </message>
+    <message>
+        <source>Publish Shot Results (MQTT)</source>
+        <translation>샷 결과 게시 (MQTT)</translation>
+    </message>
+    <message>
+        <source>Broker:</source>
+        <translation>브로커:</translation>
+    </message>
+    <message>
+        <source>TLS</source>
+        <translation>TLS</translation>
+    </message>
+    <message>
+        <source>Verify the broker&apos;s certificate</source>
+        <translation>브로커 인증서 확인</translation>
+    </message>
+    <message>
+        <source>CA file:</source>
+        <translation>CA 파일:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>사용자:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>비밀번호:</translation>
+    </message>
+    <message>
+        <source>Topic prefix:</source>
+        <translation>토픽 접두사:</translation>
+    </message>
+    <message>
+        <source>Station:</source>
+        <translation>스테이션:</translation>
+    </message>
 </context>
 <context>
     <name>channelSettingsWidget</name>
@@ -1457,6 +1578,14 @@ B:버튼형 센서 (고온 200℃) 16kN</translation>
     <message>
         <source>Close</source>
         <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Export Plot</source>
+        <translation>그래프 내보내기</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV 내보내기</translation>
     </message>
 </context>
 <context>
@@ -1777,6 +1906,8 @@ B:버튼형 센서 (고온 200℃) 16kN</translation>
     <message>
         <source>TRENDS</source>
         <translation>트렌드</translation>
+        <source>Export Plot...</source>
+        <translation>그래프 내보내기...</translation>
     </message>
 </context>
 <context>

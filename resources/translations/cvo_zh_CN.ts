@@ -49,6 +49,14 @@ Click OK to quit the application.</source>
         <translation>必须重新启动应用程序才能使更改生效。
 请单击 OK 退出应用程序。</translation>
     </message>
+    <message>
+        <source>Select CA File</source>
+        <translation>选择 CA 文件</translation>
+    </message>
+    <message>
+        <source>Certificates (*.pem *.crt);;All files (*)</source>
+        <translation>证书 (*.pem *.crt);;所有文件 (*)</translation>
+    </message>
 </context>
 <context>
     <name>ChannelDetailsView</name>
@@ -280,6 +288,18 @@ Please check the connection.</source>
     <message>
         <source>Monitoring waveform data has been successfully sent.</source>
         <translation>监控波形数据已成功发送。</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>导出 CSV</translation>
+    </message>
+    <message>
+        <source>No data file is shown.</source>
+        <translation>没有显示中的数据文件。</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -752,6 +772,14 @@ Please check the connection.</source>
         <source>BU clock synchronization failed.</source>
         <translation>时钟同步失败。</translation>
     </message>
+    <message>
+        <source>MQTT</source>
+        <translation>MQTT</translation>
+    </message>
+    <message>
+        <source>MQTT (%1 queued)</source>
+        <translation>MQTT (待发 %1)</translation>
+    </message>
 </context>
 <context>
     <name>MoldConfigWindow</name>
@@ -838,6 +866,63 @@ Please specify a file path you have permission to write.</source>
 %1</source>
         <translation>无法保存文件。
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>MqttPublisher</name>
+    <message>
+        <source>The publish queue &quot;%1&quot; cannot be opened: %2</source>
+        <translation>无法打开发送队列“%1”: %2</translation>
+    </message>
+    <message>
+        <source>No answer from the broker</source>
+        <translation>代理服务器没有响应</translation>
+    </message>
+    <message>
+        <source>The broker closed the connection</source>
+        <translation>代理服务器已关闭连接</translation>
+    </message>
+    <message>
+        <source>The MQTT client could not be created</source>
+        <translation>无法创建 MQTT 客户端</translation>
+    </message>
+    <message>
+        <source>TLS cannot be set up with &quot;%1&quot;: %2</source>
+        <translation>无法用“%1”设置 TLS: %2</translation>
+    </message>
+    <message>
+        <source>Connecting to %1:%2</source>
+        <translation>正在连接 %1:%2</translation>
+    </message>
+    <message>
+        <source>Broker %1:%2 not reachable: %3</source>
+        <translation>无法连接代理服务器 %1:%2: %3</translation>
+    </message>
+    <message>
+        <source>Connected to %1:%2</source>
+        <translation>已连接 %1:%2</translation>
+    </message>
+    <message>
+        <source>Broker %1:%2 refused the connection: %3</source>
+        <translation>代理服务器 %1:%2 拒绝连接: %3</translation>
+    </message>
+</context>
+<context>
+    <name>PlotExport</name>
+    <message>
+        <source>The plot could not be written to &quot;%1&quot;.</source>
+        <translation>无法将图表写入“%1”。</translation>
+    </message>
+</context>
+<context>
+    <name>PlotExportPrompt</name>
+    <message>
+        <source>Export Plot</source>
+        <translation>导出图表</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;PDF document (*.pdf)</source>
+        <translation>PNG 图像 (*.png);;PDF 文档 (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -1280,6 +1365,42 @@ B:纽扣式传感器（高温 200℃）16kN</translation>
         <source>All Wave</source>
         <translation>全部波形</translation>
     </message>
+    <message>
+        <source>Publish Shot Results (MQTT)</source>
+        <translation>发布注射结果 (MQTT)</translation>
+    </message>
+    <message>
+        <source>Broker:</source>
+        <translation>代理服务器:</translation>
+    </message>
+    <message>
+        <source>TLS</source>
+        <translation>TLS</translation>
+    </message>
+    <message>
+        <source>Verify the broker&apos;s certificate</source>
+        <translation>验证代理服务器的证书</translation>
+    </message>
+    <message>
+        <source>CA file:</source>
+        <translation>CA 文件:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>用户:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>密码:</translation>
+    </message>
+    <message>
+        <source>Topic prefix:</source>
+        <translation>主题前缀:</translation>
+    </message>
+    <message>
+        <source>Station:</source>
+        <translation>站名:</translation>
+    </message>
 </context>
 <context>
     <name>channelSettingsWidget</name>
@@ -1457,6 +1578,14 @@ B:纽扣式传感器（高温 200℃）16kN</translation>
     <message>
         <source>Close</source>
         <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Export Plot</source>
+        <translation>导出图表</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>导出 CSV</translation>
     </message>
 </context>
 <context>
@@ -1777,6 +1906,8 @@ B:纽扣式传感器（高温 200℃）16kN</translation>
     <message>
         <source>TRENDS</source>
         <translation>趋势</translation>
+        <source>Export Plot...</source>
+        <translation>导出图表...</translation>
     </message>
 </context>
 <context>

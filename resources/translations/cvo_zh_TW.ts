@@ -49,6 +49,14 @@ Click OK to quit the application.</source>
         <translation>必須重新啟動應用程式，變更才會生效。
 按 OK 結束應用程式。</translation>
     </message>
+    <message>
+        <source>Select CA File</source>
+        <translation>選擇 CA 檔案</translation>
+    </message>
+    <message>
+        <source>Certificates (*.pem *.crt);;All files (*)</source>
+        <translation>憑證 (*.pem *.crt);;所有檔案 (*)</translation>
+    </message>
 </context>
 <context>
     <name>ChannelDetailsView</name>
@@ -279,6 +287,18 @@ Please check the connection.</source>
     <message>
         <source>Monitoring waveform data has been successfully sent.</source>
         <translation>監控波形資料已傳送完成。</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>匯出 CSV</translation>
+    </message>
+    <message>
+        <source>No data file is shown.</source>
+        <translation>沒有顯示中的資料檔案。</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>CSV 檔案 (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -752,6 +772,14 @@ Please check the connection.</source>
         <source>BU clock synchronization failed.</source>
         <translation>時鐘同步失敗。</translation>
     </message>
+    <message>
+        <source>MQTT</source>
+        <translation>MQTT</translation>
+    </message>
+    <message>
+        <source>MQTT (%1 queued)</source>
+        <translation>MQTT (待傳 %1)</translation>
+    </message>
 </context>
 <context>
     <name>MoldConfigWindow</name>
@@ -838,6 +866,63 @@ Please specify a file path you have permission to write.</source>
 %1</source>
         <translation>無法儲存檔案。
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>MqttPublisher</name>
+    <message>
+        <source>The publish queue &quot;%1&quot; cannot be opened: %2</source>
+        <translation>無法開啟傳送佇列「%1」: %2</translation>
+    </message>
+    <message>
+        <source>No answer from the broker</source>
+        <translation>代理伺服器沒有回應</translation>
+    </message>
+    <message>
+        <source>The broker closed the connection</source>
+        <translation>代理伺服器已關閉連線</translation>
+    </message>
+    <message>
+        <source>The MQTT client could not be created</source>
+        <translation>無法建立 MQTT 用戶端</translation>
+    </message>
+    <message>
+        <source>TLS cannot be set up with &quot;%1&quot;: %2</source>
+        <translation>無法以「%1」設定 TLS: %2</translation>
+    </message>
+    <message>
+        <source>Connecting to %1:%2</source>
+        <translation>正在連線至 %1:%2</translation>
+    </message>
+    <message>
+        <source>Broker %1:%2 not reachable: %3</source>
+        <translation>無法連線至代理伺服器 %1:%2: %3</translation>
+    </message>
+    <message>
+        <source>Connected to %1:%2</source>
+        <translation>已連線至 %1:%2</translation>
+    </message>
+    <message>
+        <source>Broker %1:%2 refused the connection: %3</source>
+        <translation>代理伺服器 %1:%2 拒絕連線: %3</translation>
+    </message>
+</context>
+<context>
+    <name>PlotExport</name>
+    <message>
+        <source>The plot could not be written to &quot;%1&quot;.</source>
+        <translation>無法將圖表寫入「%1」。</translation>
+    </message>
+</context>
+<context>
+    <name>PlotExportPrompt</name>
+    <message>
+        <source>Export Plot</source>
+        <translation>匯出圖表</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;PDF document (*.pdf)</source>
+        <translation>PNG 影像 (*.png);;PDF 文件 (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -1280,6 +1365,42 @@ B:鈕扣式感測器 (高溫 200℃) 16kN</translation>
         <source>All Wave</source>
         <translation>全部波形</translation>
     </message>
+    <message>
+        <source>Publish Shot Results (MQTT)</source>
+        <translation>發佈射出結果 (MQTT)</translation>
+    </message>
+    <message>
+        <source>Broker:</source>
+        <translation>代理伺服器:</translation>
+    </message>
+    <message>
+        <source>TLS</source>
+        <translation>TLS</translation>
+    </message>
+    <message>
+        <source>Verify the broker&apos;s certificate</source>
+        <translation>驗證代理伺服器的憑證</translation>
+    </message>
+    <message>
+        <source>CA file:</source>
+        <translation>CA 檔案:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>使用者:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>密碼:</translation>
+    </message>
+    <message>
+        <source>Topic prefix:</source>
+        <translation>主題前綴:</translation>
+    </message>
+    <message>
+        <source>Station:</source>
+        <translation>站名:</translation>
+    </message>
 </context>
 <context>
     <name>channelSettingsWidget</name>
@@ -1457,6 +1578,14 @@ B:鈕扣式感測器 (高溫 200℃) 16kN</translation>
     <message>
         <source>Close</source>
         <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Export Plot</source>
+        <translation>匯出圖表</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>匯出 CSV</translation>
     </message>
 </context>
 <context>
@@ -1777,6 +1906,8 @@ B:鈕扣式感測器 (高溫 200℃) 16kN</translation>
     <message>
         <source>TRENDS</source>
         <translation>趨勢</translation>
+        <source>Export Plot...</source>
+        <translation>匯出圖表...</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QSysInfo>
 
 namespace {
 
@@ -107,10 +108,16 @@ private Q_SLOTS:
         QStringList stored;
         for (const QString& key : settings.allKeys())
             stored << key + "=" + settings.value(key).toString();
-        QCOMPARE(stored.join(' ').replace(QDir::homePath(), "~"),
-                 "dataPath=~/CVO_DATA deviceIPAddress=3232236132 moldMachineSerialPort=COM1 "
-                 "rotationHour=5 rotationMinute=45 saveDataTypeAlarmWave=false "
-                 "saveDataTypeAllWave=true saveDataTypeLog=true settingsPath=~/CVO_Settings");
+        QCOMPARE(
+            stored.join(' ')
+                .replace(QDir::homePath(), "~")
+                .replace("publishStation=" + QSysInfo::machineHostName(), "publishStation=<host>"),
+            "dataPath=~/CVO_DATA deviceIPAddress=3232236132 moldMachineSerialPort=COM1 "
+            "publishCaFile= publishEnabled=false publishHost=localhost publishPassword= "
+            "publishPort=1883 publishPrefix=cvo publishStation=<host> publishTls=false "
+            "publishTlsVerify=true publishUser= "
+            "rotationHour=5 rotationMinute=45 saveDataTypeAlarmWave=false "
+            "saveDataTypeAllWave=true saveDataTypeLog=true settingsPath=~/CVO_Settings");
         QCOMPARE(flags.count(), 1);
         QCOMPARE(flags.at(0), QVariantList({true, false, true}));
         QCOMPARE(m_events, QStringList({"Change Configuration", "quit"}));

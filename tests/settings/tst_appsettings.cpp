@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QHostAddress>
+#include <QSysInfo>
 
 class TestAppSettings : public QObject
 {
@@ -22,13 +23,19 @@ private Q_SLOTS:
         for (const QString& key : file.childKeys())
             stored << key + "=" + file.value(key).toString();
         // 3232236132 is 192.168.2.100.
-        QCOMPARE(stored.join(' ').replace(QDir::homePath(), "~"),
-                 "clearOverwriteOnMax=true dataPath=~/CVO_DATA deviceIPAddress=3232236132 "
-                 "gridOpacity=0.5 moldMachinePath=~/MOLD_Machine moldMachineSerialPort=COM1 "
-                 "overwriteMax=5 overwriteOpacity=0.5 pressureDisplayRange=200 rangeOpacity=0.2 "
-                 "referenceWaveformOpacity=0.5 rotationHour=0 rotationMinute=0 "
-                 "saveDataTypeAlarmWave=true saveDataTypeAllWave=true saveDataTypeLog=true "
-                 "settingsPath=~/CVO_Settings");
+        QCOMPARE(
+            stored.join(' ')
+                .replace(QDir::homePath(), "~")
+                .replace("publishStation=" + QSysInfo::machineHostName(), "publishStation=<host>"),
+            "clearOverwriteOnMax=true dataPath=~/CVO_DATA deviceIPAddress=3232236132 "
+            "gridOpacity=0.5 moldMachinePath=~/MOLD_Machine moldMachineSerialPort=COM1 "
+            "overwriteMax=5 overwriteOpacity=0.5 pressureDisplayRange=200 publishCaFile= "
+            "publishEnabled=false publishHost=localhost publishPassword= publishPort=1883 "
+            "publishPrefix=cvo publishStation=<host> publishTls=false publishTlsVerify=true "
+            "publishUser= rangeOpacity=0.2 "
+            "referenceWaveformOpacity=0.5 rotationHour=0 rotationMinute=0 "
+            "saveDataTypeAlarmWave=true saveDataTypeAllWave=true saveDataTypeLog=true "
+            "settingsPath=~/CVO_Settings");
 
         // Twelve hues 30 degrees apart, each group of twelve shifted by 9 degrees.
         const QMap<int, int> hues = {{0, 0}, {1, 30}, {11, 330}, {12, 9}, {39, 117}};

@@ -3,6 +3,7 @@
 #include "DataSetReader.h"
 #include "MonitoringWaveformFile.h"
 #include "TestMain.h"
+#include "WaveformCsv.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -148,6 +149,14 @@ private Q_SLOTS:
                        "Observation Period:1s Sampling Interval:500ms\nData Attribute:1,500,PT\n" +
                            QByteArray(40, '=') +
                            "\nElapsed Time, 1:Gate, 2:Mold\n1.5, 20\n2, 21\n");
+    }
+
+    void csvExportQuotesTitlesAndLeavesShortColumnsEmpty()
+    {
+        const QByteArray text = WaveformCsv::write(
+            {{"a CH1 Gate, left", {1.5f, 2}}, {"b CH2 \"Mold\"", {20, 21, 0.125f}}}, 5);
+        QCOMPARE(text, "Time [ms],\"a CH1 Gate, left\",\"b CH2 \"\"Mold\"\"\"\n"
+                       "0,1.5,20\n5,2,21\n10,,0.125\n");
     }
 };
 

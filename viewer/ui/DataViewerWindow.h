@@ -61,6 +61,9 @@ public Q_SLOTS:
     void updateRangePlot();
     void changeDataVisibility(int index, bool visible);
     void on_overwriteButton_clicked(bool checked);
+    // The plot as shown to PNG or PDF; the visible files' visible channels to one CSV.
+    void on_exportPlotButton_clicked(bool checked);
+    void on_exportCsvButton_clicked(bool checked);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -84,6 +87,7 @@ private:
     void saveMonitoringWaveform(const QString& preselected, bool confirm);
     void applyLoadedWaveform(const MonitoringWaveform& waveform);
     bool anyFileVisible() const;
+    QByteArray selectedWaveformsCsv() const;
 
     std::unique_ptr<Ui::dataViewerWindow> m_ui;
     DataFileLayout m_layout;
