@@ -146,6 +146,12 @@ void MainWindow::setUnitOnline(bool online)
 
 void MainWindow::connectionStatusUpdated(bool linkUp)
 {
+    // A shot whose connection broke gets no result: its rows so far are kept, and the next
+    // connection's frames (the rest of it, or the next shot's) are not taken for it.
+    if (!linkUp && m_shotHandler->state() == ShotHandler::ShotInProgress &&
+        m_shotHandler->operatingMode() == ShotHandler::MonitorMode) {
+        m_shotHandler->cutOffShot();
+    }
     if (!isVisible()) {
         return;
     }

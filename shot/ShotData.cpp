@@ -62,6 +62,8 @@ void ShotData::clear()
     for (int i = 0; i < m_channelCount; ++i)
         m_channels[i]->clear();
     m_surplusReported = false;
+    m_nextSampleIndex = 0;
+    m_sampleGap = false;
 }
 
 void ShotData::begin(const BUPacket& packet)
@@ -74,6 +76,8 @@ void ShotData::begin(const BUPacket& packet)
     m_shotTime = shotDateTime(p.time);
     m_elapsedMs = p.elapsedMs;
     m_surplusReported = false;
+    m_nextSampleIndex = 0;
+    m_sampleGap = false;
     ++m_sequence;
     // A result that does not cover every channel must not leave the judgement of an
     // earlier shot in this buffer standing for the new one.
@@ -118,6 +122,16 @@ void ShotData::appendShotSamples(const BUPacket& packet)
     }
     const quint32 sampleIndex = packet.shotSamples().sampleIndex;
     QMutexLocker lock(&m_lock);
+    if (m_sampleGap)
+        return;
+    if (sampleIndex != m_nextSampleIndex) {
+        m_sampleGap = true;
+        qWarning() << "Shot" << m_shotNumber << "- sample" << sampleIndex << "came where sample"
+                   << m_nextSampleIndex << "was due: the shot keeps the" << m_nextSampleIndex
+                   << "samples before the gap.";
+        return;
+    }
+    ++m_nextSampleIndex;
     walkChannels(packet, [sampleIndex](ChannelShotData* channel, qint16 raw) {
         channel->addSample(sampleIndex, raw);
     });

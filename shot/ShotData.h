@@ -34,6 +34,9 @@ public:
 
     // Shot packets; each ignores a packet of another type.
     void begin(const BUPacket& packet);
+    // Samples go in the order of their index. Once one is missing (a frame lost on the
+    // wire, or the rest of the shot arriving on a new connection), the shot keeps only
+    // the samples before the gap: those after it would land at wrong times.
     void appendShotSamples(const BUPacket& packet);
     void appendAuxiliary(const BUPacket& packet);
     void finish(const BUPacket& packet);
@@ -71,5 +74,7 @@ private:
     quint8 m_samplingInterval = 1;
     quint8 m_period = 10;
     bool m_surplusReported = false;
+    quint32 m_nextSampleIndex = 0;
+    bool m_sampleGap = false;
     mutable QMutex m_lock;
 };

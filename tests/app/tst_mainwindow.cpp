@@ -363,7 +363,10 @@ private Q_SLOTS:
         auto* port = m_window->findChild<DataPort*>();
 
         // CONNECT pressed before the retry came due: the retry would tear the new link down.
+        // The shot in progress gets no result over a new connection: it is cut off.
+        send(BUPacket::ShotStart, QByteArray(18, '\0'));
         Q_EMIT port->linkUpdate(false);
+        QCOMPARE(m_window->shotState(), int(MainWindow::Idle));
         Q_EMIT port->linkUpdate(true);
         QTest::qWait(QuietMs);
         QCOMPARE(unit.connections(), 1);

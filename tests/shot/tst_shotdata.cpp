@@ -80,6 +80,31 @@ private Q_SLOTS:
         QCOMPARE(shot.channel(0)->auxiliary(), 5.0f);
     }
 
+    // A lost frame (or the rest of a shot on a new connection) must not move the samples
+    // behind it to earlier times: the shot keeps what came before the gap.
+    void keepsOnlyTheSamplesBeforeAGap()
+    {
+        ShotData shot;
+        SystemConfig config;
+        config.addModule(0x01000001);
+        shot.configure(config);
+        BUPacket packet;
+        const auto feed = [&](quint32 index) {
+            FrameBuilder::decode(packet, BUPacket::ShotSamples,
+                                 samples(index, {{0x01000001, {qint16(index), 0, 0, 0}}}));
+            shot.appendShotSamples(packet);
+        };
+        for (quint32 index : {0, 1, 3, 4, 2})
+            feed(index);
+        QCOMPARE(shot.channel(0)->samples(), (QList<float>{0.0f, 0.1f}));
+
+        FrameBuilder::decode(packet, BUPacket::ShotStart, QByteArray(18, '\0'));
+        shot.clear();
+        shot.begin(packet);
+        feed(0);
+        QCOMPARE(shot.channel(0)->sampleCount(), 1);
+    }
+
     void finishTakesTheUnitsResults_data()
     {
         QTest::addColumn<int>("firmware");

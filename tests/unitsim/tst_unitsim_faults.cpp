@@ -1,8 +1,16 @@
 // Each fault switch of the simulated unit does what it says, seen from the manager's side.
 
 #include "ControlPort.h"
+#include "RandomFaults.h"
 #include "SimulatorTestSupport.h"
 #include "TestMain.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QtEndian>
 
 #include <numeric>
 
@@ -51,6 +59,21 @@ QList<BUPayload::UnitStatus> statuses(const StreamClient& client)
 bool isReset(const BUPayload::UnitStatus& status)
 {
     return status.statusBits & UnitState::ResetBit;
+}
+
+// The shots of a simulator's shot log, by shot number.
+QMap<qint32, QJsonObject> loggedShots(const QString& path)
+{
+    QMap<qint32, QJsonObject> shots;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return shots;
+    while (!file.atEnd()) {
+        const QJsonObject line = QJsonDocument::fromJson(file.readLine()).object();
+        if (line.contains(QStringLiteral("shot")))
+            shots.insert(line.value(QStringLiteral("shot")).toInt(), line);
+    }
+    return shots;
 }
 
 } // namespace
@@ -130,6 +153,60 @@ private Q_SLOTS:
         QList<quint32> expected(SamplesPerShot);
         std::iota(expected.begin(), expected.end(), 0U);
         QCOMPARE(samplesOfShot(shot, shot.first().start.shotNumber), expected);
+    }
+
+    void randomFaultsRepeatWithTheirSeed()
+    {
+        const RandomFaults every(7, 1.0);
+        QSet<int> kinds;
+        QList<int> draws;
+        for (qint64 shot = 1; shot <= 300; ++shot) {
+            draws << every.draw(shot);
+            kinds << draws.last();
+            QCOMPARE(RandomFaults(7, 0.0).draw(shot), RandomFaults::None);
+        }
+        QCOMPARE(kinds.size(), RandomFaults::KindCount - 1); // every kind, never None
+        QVERIFY(!kinds.contains(RandomFaults::None));
+        QCOMPARE(RandomFaults(7, 1.0).draw(123), draws.at(122));
+        int differing = 0;
+        for (qint64 shot = 1; shot <= 50; ++shot)
+            differing += RandomFaults(8, 1.0).draw(shot) != draws.at(shot - 1);
+        QVERIFY(differing > 10);
+    }
+
+    // The shot log says what the PC got: a shot seen whole is logged complete with the
+    // samples sent, a shot whose connection dropped as cut short.
+    void shotLogTellsWhichShotsReachedThePcWhole()
+    {
+        QTemporaryDir dir;
+        SimulatorOptions options = fastUnit(QHostAddress(QStringLiteral("127.0.190.10")));
+        options.shotLogPath = dir.filePath(QStringLiteral("sent.jsonl"));
+        QVERIFY(startUnit(options));
+        StreamClient client(options.address);
+        QTRY_VERIFY_WITH_TIMEOUT(!client.firstCompleteShot().isEmpty(), ShotTimeoutMs);
+        unit()->armDataDrop();
+        QTRY_COMPARE_WITH_TIMEOUT(client.socket().state(), QAbstractSocket::UnconnectedState,
+                                  ShotTimeoutMs);
+        const QList<Frame> whole = client.firstCompleteShot();
+        const qint32 dropped = shotsSeen(client, BUPacket::ShotStart).constLast();
+        QTRY_VERIFY_WITH_TIMEOUT(loggedShots(options.shotLogPath).contains(dropped), ShotTimeoutMs);
+
+        const QMap<qint32, QJsonObject> shots = loggedShots(options.shotLogPath);
+        const QJsonObject complete = shots.value(whole.first().start.shotNumber);
+        QVERIFY(complete.value("complete").toBool());
+        QCOMPARE(complete.value("delivered").toInt(), SamplesPerShot);
+        const QByteArray sent =
+            QByteArray::fromBase64(complete.value("curves").toArray().at(0).toString().toLatin1());
+        QList<qint16> received;
+        for (const Frame& frame : whole) {
+            if (frame.type == BUPacket::ShotSamples && frame.sampleIndex != 0xFFFFFFFFU)
+                received << frame.values.at(0);
+        }
+        QCOMPARE(sent.size(), received.size() * 2);
+        for (qsizetype i = 0; i < received.size(); ++i)
+            QCOMPARE(qFromLittleEndian<qint16>(sent.constData() + 2 * i), received.at(i));
+        QVERIFY(!shots.value(dropped).value("complete").toBool());
+        QCOMPARE(shots.value(dropped).value("delivered").toInt(), SamplesPerShot / 2 + 1);
     }
 
     void reportsAWatchdogResetInTheNextStatusOnly()

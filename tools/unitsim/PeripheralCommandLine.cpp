@@ -92,6 +92,16 @@ bool PeripheralCommandLine::start(UnitSimulator& unit, QString* error)
             *error = QStringLiteral("molding machine: ") + m_machine->errorString();
             return false;
         }
+        // The random faults of a shot reach the machine too: it is asked after the shot.
+        const MachineFaults base = m_machineOptions.faults;
+        QObject::connect(&unit, &UnitSimulator::shotFaultDrawn, m_machine.get(),
+                         [machine = m_machine.get(), base](RandomFaults::Kind fault) {
+                             MachineFaults faults = base;
+                             faults.silent |= fault == RandomFaults::MachineTimeout;
+                             faults.junkBeforeStx |= fault == RandomFaults::MachineNoise;
+                             faults.badBcc |= fault == RandomFaults::MachineBadBcc;
+                             machine->setFaults(faults);
+                         });
         std::fprintf(stderr, "cvo-unitsim: molding machine on %s\n",
                      qPrintable(m_machine->linkPath()));
     }

@@ -127,18 +127,38 @@ SimulatorCommandLine::SimulatorCommandLine()
       m_wrongReplyEvery(valueOption("wrong-reply-every",
                                     QStringLiteral("Fault: answer every k-th request with the "
                                                    "wrong reply type."),
-                                    "k"))
+                                    "k")),
+      m_randomFaults(valueOption("random-faults",
+                                 QStringLiteral("Fault: this share of shots (0 to 1) gets one "
+                                                "fault drawn at random (connection reset or "
+                                                "closed, bad BCC, split or merged frames, "
+                                                "stall, unit reset, machine time-out, noise "
+                                                "or bad BCC)."),
+                                 "rate")),
+      m_faultSeed(valueOption("fault-seed",
+                              QStringLiteral("Seed of the random faults (default 1); the same "
+                                             "seed repeats the same faults."),
+                              "n")),
+      m_resetPause(valueOption("reset-pause",
+                               QStringLiteral("After a reset the next shot waits this long "
+                                              "(ms of unit time, default 0)."),
+                               "ms")),
+      m_shotLog(valueOption("shot-log",
+                            QStringLiteral("Write what was streamed, one JSON line per shot "
+                                           "(samples, verdict, fault), to this file."),
+                            "file"))
 {
 }
 
 void SimulatorCommandLine::addTo(QCommandLineParser& parser) const
 {
-    parser.addOptions({m_address,     m_controlPort,    m_dataPort,      m_preset,
-                       m_moldFile,    m_firmware,       m_versionWord,   m_cycleTime,
-                       m_speed,       m_shots,          m_seed,          m_driftEvery,
-                       m_logFrames,   m_dropEvery,      m_corruptEvery,  m_splitFrames,
-                       m_mergeFrames, m_silentData,     m_silentControl, m_refuseControl,
-                       m_resetEvery,  m_wrongReplyEvery});
+    parser.addOptions({m_address,     m_controlPort,     m_dataPort,      m_preset,
+                       m_moldFile,    m_firmware,        m_versionWord,   m_cycleTime,
+                       m_speed,       m_shots,           m_seed,          m_driftEvery,
+                       m_logFrames,   m_dropEvery,       m_corruptEvery,  m_splitFrames,
+                       m_mergeFrames, m_silentData,      m_silentControl, m_refuseControl,
+                       m_resetEvery,  m_wrongReplyEvery, m_randomFaults,  m_faultSeed,
+                       m_resetPause,  m_shotLog});
 }
 
 bool SimulatorCommandLine::read(const QCommandLineParser& parser, SimulatorOptions* options,
@@ -248,7 +268,23 @@ bool SimulatorCommandLine::readFaults(const QCommandLineParser& parser, Simulato
     f.silentData = parser.isSet(m_silentData);
     f.silentControl = parser.isSet(m_silentControl);
     f.refuseControl = parser.isSet(m_refuseControl);
-    return readInto(parser, m_dropEvery, 1, IntMax, &f.dropDataEvery, error) &&
+    options->shotLogPath = parser.value(m_shotLog);
+    double rate = 0.0;
+    if (parser.isSet(m_randomFaults)) {
+        bool ok = false;
+        rate = parser.value(m_randomFaults).toDouble(&ok);
+        if (!ok || !(rate >= 0.0 && rate <= 1.0)) {
+            *error = QStringLiteral("--random-faults %1: expected a share from 0 to 1")
+                         .arg(parser.value(m_randomFaults));
+            return false;
+        }
+    }
+    quint32 faultSeed = 1;
+    if (!readInto(parser, m_faultSeed, 0, 0xFFFFFFFFLL, &faultSeed, error))
+        return false;
+    options->randomFaults = RandomFaults(faultSeed, rate);
+    return readInto(parser, m_resetPause, 0, IntMax, &options->resetPauseMs, error) &&
+           readInto(parser, m_dropEvery, 1, IntMax, &f.dropDataEvery, error) &&
            readInto(parser, m_corruptEvery, 1, IntMax, &f.corruptFrameEvery, error) &&
            readInto(parser, m_resetEvery, 1, IntMax, &f.resetEvery, error) &&
            readInto(parser, m_wrongReplyEvery, 1, IntMax, &f.wrongReplyEvery, error);

@@ -60,4 +60,8 @@ private:
     QCommandLineOption m_refuseControl;
     QCommandLineOption m_resetEvery;
     QCommandLineOption m_wrongReplyEvery;
+    QCommandLineOption m_randomFaults;
+    QCommandLineOption m_faultSeed;
+    QCommandLineOption m_resetPause;
+    QCommandLineOption m_shotLog;
 };

@@ -76,6 +76,8 @@ int main(int argc, char* argv[])
         return 2;
     }
 
+    // Before the ports listen: a client that sees them may stop the program at once.
+    quitOnSignals(app);
     UnitSimulator unit(options);
     if (!unit.start(&error) || !peripherals.start(unit, &error)) {
         std::fprintf(stderr, "cvo-unitsim: %s\n", qPrintable(error));
@@ -83,7 +85,6 @@ int main(int argc, char* argv[])
     }
     QObject::connect(&unit, &UnitSimulator::shotLimitReached, &app,
                      [&app] { QTimer::singleShot(FinalFlushMs, &app, &QCoreApplication::quit); });
-    quitOnSignals(app);
 
     const int result = app.exec();
     peripherals.stop();

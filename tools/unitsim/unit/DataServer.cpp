@@ -61,6 +61,7 @@ void DataServer::acceptClients()
             m_client->deleteLater();
         }
         m_client = next;
+        ++m_connectionSerial;
         m_pending.clear();
         m_held.clear();
         m_splitTimer->stop();
@@ -117,6 +118,21 @@ void DataServer::dropClient()
     m_splitTimer->stop();
 }
 
+void DataServer::closeClient()
+{
+    if (!m_client)
+        return;
+    m_log.note(Port, QStringLiteral("closing the connection"));
+    QTcpSocket* socket = m_client;
+    m_client = nullptr;
+    socket->disconnect(this);
+    connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+    socket->disconnectFromHost();
+    m_pending.clear();
+    m_held.clear();
+    m_splitTimer->stop();
+}
+
 bool DataServer::send(const QByteArray& frame)
 {
     if (m_faults.silentData || !hasClient())
@@ -129,7 +145,8 @@ bool DataServer::send(const QByteArray& frame)
     }
     m_log.frame(Port, FrameLog::Direction::Sent, out);
     ++m_stats.dataFramesSent;
-    if (m_faults.splitFrames || m_faults.mergeFrames) {
+    // Behind a held tail every frame waits its turn, or it would overtake the tail.
+    if (m_faults.splitFrames || m_faults.mergeFrames || m_splitTimer->isActive()) {
         m_lastFrameStart = m_pending.size();
         m_pending += out;
     } else {
@@ -142,7 +159,7 @@ void DataServer::flush()
 {
     if (m_pending.isEmpty() || !hasClient())
         return;
-    if (m_faults.splitFrames) {
+    if (m_faults.splitFrames || m_splitTimer->isActive()) {
         splitAndWrite();
         return;
     }

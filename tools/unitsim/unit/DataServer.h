@@ -37,6 +37,8 @@ public:
     quint16 serverPort() const;
 
     bool hasClient() const;
+    // Counts the connections accepted; tells frames sent on one connection from another.
+    quint64 connectionSerial() const { return m_connectionSerial; }
     // Queues one frame; frames go out at once unless merging or splitting, which
     // need flush() at the end of each burst. False when no PC will get the frame.
     bool send(const QByteArray& frame);
@@ -47,6 +49,8 @@ public:
     void corruptNextFrame() { m_corruptNext = true; }
     // Closes the connection as a unit losing its link would: at once, unsent data lost.
     void dropClient();
+    // Closes the connection in order: what was written goes out first.
+    void closeClient();
 
 Q_SIGNALS:
     void clientConnected();
@@ -76,4 +80,5 @@ private:
     bool m_corruptNext = false;
     bool m_cutInHeader = true; // alternate the cut: inside the header, then inside the body
     bool m_waitingForDrain = false;
+    quint64 m_connectionSerial = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "DataServer.h"
 #include "FaultSwitches.h"
+#include "SentShotLog.h"
 #include "ShotFrames.h"
 #include "ShotJudge.h"
 #include "SimulatorStatistics.h"
@@ -22,7 +23,8 @@ constexpr quint32 TemperatureUnit = 1;
 ShotStreamer::ShotStreamer(UnitState& state, DataServer& data, FaultSwitches& faults,
                            SimulatorStatistics& stats, const Settings& settings, QObject* parent)
     : QObject(parent), m_state(state), m_data(data), m_faults(faults), m_stats(stats),
-      m_settings(settings), m_synth(settings.synth), m_timer(new QTimer(this))
+      m_settings(settings), m_synth(settings.synth), m_timer(new QTimer(this)),
+      m_baseSplit(faults.splitFrames), m_baseMerge(faults.mergeFrames)
 {
     m_timer->setTimerType(Qt::PreciseTimer);
     connect(m_timer, &QTimer::timeout, this, &ShotStreamer::tick);
@@ -39,6 +41,13 @@ void ShotStreamer::start()
     m_unitMs = 0;
     followMode();
     m_timer->start(m_settings.tickMs);
+}
+
+void ShotStreamer::setShotLog(SentShotLog* log)
+{
+    m_shotLog = log;
+    if (m_shotLog)
+        m_shotLog->writeConfiguration(m_state.config());
 }
 
 void ShotStreamer::stop()
@@ -80,10 +89,20 @@ int ShotStreamer::sampleCount() const
 
 void ShotStreamer::tick()
 {
+    if (m_stallUntilNs >= 0) {
+        // A stalled unit's clock stands still: the shot goes on where it stopped.
+        const qint64 now = m_wall.nsecsElapsed();
+        m_lastWallNs = now;
+        if (now < m_stallUntilNs) {
+            m_timer->setInterval(m_settings.tickMs);
+            return;
+        }
+        m_stallUntilNs = -1;
+    }
     advanceClock();
     int budget = MaxFramesPerBurst;
     bool due = true;
-    while (budget > 0 && !m_data.backlogged()) {
+    while (budget > 0 && m_stallUntilNs < 0 && !m_data.backlogged()) {
         due = step();
         if (!due)
             break;
@@ -155,9 +174,12 @@ void ShotStreamer::beginShot(double at)
     m_curves = m_synth.makeShot(m_state.config(), m_shotNumber);
     prepareCurves(m_curves);
     m_samples = sampleCount();
+    drawShotFault();
     m_dropThisShot =
-        FaultSwitches::take(m_faults.dropDataEvery, m_faults.dropDataArmed, m_shotOrdinal);
-    m_corruptThisShot = FaultSwitches::hits(m_faults.corruptFrameEvery, m_shotOrdinal);
+        FaultSwitches::take(m_faults.dropDataEvery, m_faults.dropDataArmed, m_shotOrdinal) ||
+        m_shotFault == RandomFaults::DropConnection;
+    m_corruptThisShot = FaultSwitches::hits(m_faults.corruptFrameEvery, m_shotOrdinal) ||
+                        m_shotFault == RandomFaults::CorruptFrame;
 
     m_elapsedMs = m_previousStart < 0 ? 0 : quint32(std::llround(at - m_previousStart));
     m_previousStart = at;
@@ -165,7 +187,31 @@ void ShotStreamer::beginShot(double at)
     m_nextSample = 0;
     m_shotTime = m_state.clock();
     m_phase = Phase::Shot;
-    m_data.send(m_frames->shotStart(m_shotNumber, m_shotTime, m_elapsedMs));
+    m_shotConnection = m_data.connectionSerial();
+    m_shotIntact = true;
+    m_samplesDelivered = 0;
+    sendShotFrame(m_frames->shotStart(m_shotNumber, m_shotTime, m_elapsedMs));
+}
+
+void ShotStreamer::drawShotFault()
+{
+    const RandomFaults& random = m_settings.randomFaults;
+    if (!random.enabled()) {
+        m_shotFault = RandomFaults::None;
+        return;
+    }
+    m_shotFault = random.draw(m_shotOrdinal);
+    m_faults.splitFrames = m_baseSplit || m_shotFault == RandomFaults::SplitFrames;
+    m_faults.mergeFrames = m_baseMerge || m_shotFault == RandomFaults::MergeFrames;
+    Q_EMIT shotFaultDrawn(m_shotFault);
+}
+
+// Sends a frame of the shot in progress and keeps track of whether the shot still
+// reaches the PC whole, on the connection it began on.
+void ShotStreamer::sendShotFrame(const QByteArray& frame)
+{
+    if (!m_data.send(frame) || m_data.connectionSerial() != m_shotConnection)
+        m_shotIntact = false;
 }
 
 void ShotStreamer::beginWindow(double at)
@@ -196,19 +242,35 @@ void ShotStreamer::sendSample()
         return;
     }
     const bool midShot = index == m_samples / 2;
-    if (midShot && m_corruptThisShot)
+    const bool corrupt = midShot && m_corruptThisShot;
+    if (corrupt)
         m_data.corruptNextFrame();
-    m_data.send(m_frames->samples(quint32(index), m_curves));
-    if (midShot && m_dropThisShot) {
+    sendShotFrame(m_frames->samples(quint32(index), m_curves));
+    // The PC drops a corrupted frame: the samples behind it no longer follow on unbroken.
+    if (corrupt)
+        m_shotIntact = false;
+    else if (m_shotIntact)
+        ++m_samplesDelivered;
+    if (!midShot)
+        return;
+    if (m_dropThisShot) {
         m_data.flush();
         m_data.dropClient();
+    } else if (m_shotFault == RandomFaults::CloseConnection) {
+        m_data.flush();
+        m_data.closeClient();
+    } else if (m_shotFault == RandomFaults::Stall) {
+        m_data.flush();
+        m_shotIntact = false; // the rest comes after the PC's watchdog has given up
+        m_stallUntilNs = m_wall.nsecsElapsed() + qint64(m_settings.stallMs) * 1000000;
     }
 }
 
 void ShotStreamer::finishShot()
 {
     bool ng = false;
-    sendResults(m_curves, true, &ng);
+    QList<quint16> flags;
+    sendResults(m_curves, true, &ng, &flags);
     const bool alarmBefore = m_state.alarm();
     m_state.countShot(ng);
     if (m_state.alarm() && !alarmBefore)
@@ -217,10 +279,12 @@ void ShotStreamer::finishShot()
     ++m_completed;
     ++m_stats.shotsCompleted;
     m_stats.lastShotNumber = m_shotNumber;
+    logShot(true, ng, flags);
     waitForNextShot(m_phaseStart);
     Q_EMIT shotCompleted(m_shotNumber, ng);
 
-    if (FaultSwitches::hits(m_faults.resetEvery, m_completed))
+    if (FaultSwitches::hits(m_faults.resetEvery, m_completed) ||
+        m_shotFault == RandomFaults::UnitReset)
         Q_EMIT selfResetDue();
     if (m_settings.shotLimit > 0 && m_completed >= m_settings.shotLimit) {
         m_phase = Phase::Halted;
@@ -235,7 +299,8 @@ void ShotStreamer::finishWindow()
     beginWindow(m_phaseStart + shotLengthMs());
 }
 
-void ShotStreamer::sendResults(const QList<QList<qint16>>& curves, bool judge, bool* ng)
+void ShotStreamer::sendResults(const QList<QList<qint16>>& curves, bool judge, bool* ng,
+                               QList<quint16>* flags)
 {
     const SystemConfig& config = m_state.config();
     QList<qint16> auxiliary(m_frames->channelCount(), 0);
@@ -255,10 +320,35 @@ void ShotStreamer::sendResults(const QList<QList<qint16>>& curves, bool judge, b
         else if (results[c].flags != 0 && ng)
             *ng = true;
     }
-    m_data.send(m_frames->values(ShotFrames::AuxiliaryIndex, auxiliary));
+    if (flags) {
+        for (const ChannelResult& result : results)
+            flags->append(result.flags);
+    }
+    sendShotFrame(m_frames->values(ShotFrames::AuxiliaryIndex, auxiliary));
     const qint32 number = m_phase == Phase::Shot ? m_shotNumber : m_state.shotNumber();
     for (const QByteArray& frame : m_frames->results(number, m_shotTime, m_elapsedMs, results))
-        m_data.send(frame);
+        sendShotFrame(frame);
+}
+
+void ShotStreamer::logShot(bool finished, bool ng, const QList<quint16>& flags)
+{
+    if (!m_shotLog)
+        return;
+    SentShotLog::Shot shot;
+    shot.shotNumber = m_shotNumber;
+    shot.ordinal = m_shotOrdinal;
+    shot.fault = QLatin1String(RandomFaults::name(m_shotFault));
+    if (shot.fault.isEmpty() && m_dropThisShot)
+        shot.fault = QStringLiteral("drop");
+    else if (shot.fault.isEmpty() && m_corruptThisShot)
+        shot.fault = QStringLiteral("corrupt");
+    shot.finished = finished;
+    shot.ng = ng;
+    shot.flags = flags;
+    shot.delivered = m_samplesDelivered;
+    shot.complete = finished && m_shotIntact;
+    shot.curves = m_curves;
+    m_shotLog->writeShot(shot);
 }
 
 void ShotStreamer::sendStatus()
@@ -279,6 +369,9 @@ void ShotStreamer::waitForNextShot(double from)
 // measurement is interrupted.
 void ShotStreamer::abandon()
 {
+    if (m_phase == Phase::Shot && m_samples > 0)
+        logShot(false, false, {});
+    m_stallUntilNs = -1;
     m_curves.clear();
     m_nextSample = 0;
     m_samples = 0;
@@ -337,6 +430,8 @@ void ShotStreamer::reloadConfiguration()
     if (m_state.zeroOffsets().size() != m_frames->channelCount())
         m_state.setZeroOffsets({});
     const SystemConfig& config = m_state.config();
+    if (m_shotLog)
+        m_shotLog->writeConfiguration(config);
     m_channelLive.clear();
     for (int m = 0; m < config.moduleCount(); ++m) {
         for (int c = 0; c < config.module(m)->channelCount(); ++c)
@@ -352,6 +447,8 @@ void ShotStreamer::restartAfterReset()
     m_alarmSince = -1;
     m_state.setZeroOffsets({});
     followMode();
+    if (m_phase == Phase::Waiting)
+        m_nextShotAt = std::max(m_nextShotAt, m_unitMs + m_settings.resetPauseMs);
 }
 
 QList<qint16> ShotStreamer::liveValues(double at)

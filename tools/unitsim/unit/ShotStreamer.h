@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RandomFaults.h"
 #include "ShotSynth.h"
 
 #include <QDateTime>
@@ -11,6 +12,7 @@
 
 class DataServer;
 class QTimer;
+class SentShotLog;
 class ShotFrames;
 class UnitState;
 struct FaultSwitches;
@@ -39,6 +41,11 @@ public:
         int shotLimit = 0;   // 0: no limit
         int tickMs = 10;
         SynthOptions synth;
+        RandomFaults randomFaults;
+        // A unit takes a while to come back after a reset: no shot for this long (unit time).
+        int resetPauseMs = 0;
+        // How long a stalled unit stays silent (wall time): longer than the PC's watchdog.
+        int stallMs = 4000;
     };
 
     static constexpr int StatusIntervalMs = 1000;
@@ -56,6 +63,8 @@ public:
     double speed() const { return m_settings.speed; }
     void setSpeed(double speed);
     double unitTimeMs() const { return m_unitMs; }
+    // Every shot ended or abandoned is logged here, when set (not owned).
+    void setShotLog(SentShotLog* log);
 
     // What the unit does when its state changes under it.
     void followMode();
@@ -68,6 +77,8 @@ public:
 
 Q_SIGNALS:
     void shotCompleted(qint32 shotNumber, bool ng);
+    // A random fault was drawn for the shot beginning now (None when the shot has none).
+    void shotFaultDrawn(RandomFaults::Kind fault);
     void shotLimitReached();
     // The reset fault: the unit resets itself after this shot.
     void selfResetDue();
@@ -89,9 +100,13 @@ private:
     void beginShot(double at);
     void beginWindow(double at);
     void sendSample();
+    void drawShotFault();
+    void sendShotFrame(const QByteArray& frame);
+    void logShot(bool finished, bool ng, const QList<quint16>& flags);
     void finishShot();
     void finishWindow();
-    void sendResults(const QList<QList<qint16>>& curves, bool judge, bool* ng);
+    void sendResults(const QList<QList<qint16>>& curves, bool judge, bool* ng,
+                     QList<quint16>* flags = nullptr);
     void abandon();
     void waitForNextShot(double from);
     double cycleMs() const;
@@ -131,4 +146,14 @@ private:
     qint64 m_completed = 0;
     bool m_dropThisShot = false;
     bool m_corruptThisShot = false;
+
+    // The random fault of the shot in progress and what of the shot reached the PC.
+    RandomFaults::Kind m_shotFault = RandomFaults::None;
+    bool m_baseSplit = false;
+    bool m_baseMerge = false;
+    quint64 m_shotConnection = 0;
+    bool m_shotIntact = false; // every frame so far went out whole on the shot's connection
+    int m_samplesDelivered = 0;
+    qint64 m_stallUntilNs = -1;
+    SentShotLog* m_shotLog = nullptr;
 };

@@ -25,7 +25,7 @@ QString SimulatorOptions::problem() const
             .arg(speed)
             .arg(MinSpeed)
             .arg(MaxSpeed);
-    if (cycleTimeMs < 0 || shotLimit < 0 || driftEvery < 0 || tickMs < 1)
+    if (cycleTimeMs < 0 || resetPauseMs < 0 || shotLimit < 0 || driftEvery < 0 || tickMs < 1)
         return QStringLiteral("negative cycle time, shot count, drift or tick");
     if (controlPort != 0 && controlPort == dataPort)
         return QStringLiteral("control and data port are both %1").arg(controlPort);

@@ -2,6 +2,7 @@
 
 #include "FaultSwitches.h"
 #include "FirmwareIdentity.h"
+#include "RandomFaults.h"
 #include "SystemConfig.h"
 
 #include <QHostAddress>
@@ -33,6 +34,9 @@ struct SimulatorOptions
     bool logFrames = false;
     int tickMs = 10;
     FaultSwitches faults;
+    RandomFaults randomFaults; // drawn per shot on top of the switches
+    int resetPauseMs = 0;      // no shot for this long (unit time) after a reset
+    QString shotLogPath;       // what was streamed, shot by shot (SentShotLog); "" for none
 
     // The options a unit cannot run with; empty when they are usable.
     QString problem() const;

@@ -28,6 +28,8 @@ ShotStreamer::Settings streamSettings(const SimulatorOptions& options)
     settings.tickMs = options.tickMs;
     settings.synth.seed = options.seed;
     settings.synth.driftEvery = options.driftEvery;
+    settings.randomFaults = options.randomFaults;
+    settings.resetPauseMs = options.resetPauseMs;
     return settings;
 }
 
@@ -71,6 +73,7 @@ void UnitSimulator::connectParts()
     // A PC that connects hears the unit's state at once, a reset included.
     connect(m_data, &DataServer::clientConnected, m_streamer, &ShotStreamer::sendStatus);
     connect(m_streamer, &ShotStreamer::shotCompleted, this, &UnitSimulator::shotCompleted);
+    connect(m_streamer, &ShotStreamer::shotFaultDrawn, this, &UnitSimulator::shotFaultDrawn);
     connect(m_streamer, &ShotStreamer::shotLimitReached, this, &UnitSimulator::shotLimitReached);
     connect(
         m_streamer, &ShotStreamer::selfResetDue, this, [this] { performReset(true, false); },
@@ -86,6 +89,12 @@ bool UnitSimulator::start(QString* error)
     };
     if (const QString problem = m_options.problem(); !problem.isEmpty())
         return fail(problem);
+    if (!m_options.shotLogPath.isEmpty()) {
+        QString why;
+        if (!m_shotLog.open(m_options.shotLogPath, &why))
+            return fail(why);
+        m_streamer->setShotLog(&m_shotLog);
+    }
     if (!m_data->listen(m_options.address, m_options.dataPort))
         return fail(
             QStringLiteral("data port %1: %2").arg(m_options.dataPort).arg(m_data->errorString()));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FrameLog.h"
+#include "SentShotLog.h"
 #include "SimulatorOptions.h"
 #include "SimulatorStatistics.h"
 
@@ -67,6 +68,7 @@ public Q_SLOTS:
 
 Q_SIGNALS:
     void shotCompleted(qint32 shotNumber, bool ng);
+    void shotFaultDrawn(RandomFaults::Kind fault);
     void shotLimitReached();
     void unitReset();
     void firmwareInstalled(const QString& fileName, qint64 size);
@@ -81,6 +83,7 @@ private:
     SimulatorOptions m_options;
     FaultSwitches m_faults;
     FrameLog m_log;
+    SentShotLog m_shotLog;
     SimulatorStatistics m_stats;
     std::unique_ptr<UnitState> m_state;
     CommandHandler* m_handler;
