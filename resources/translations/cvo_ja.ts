@@ -1906,6 +1906,8 @@ B:ボタン型センサ (高温200℃) 16kN</translation>
     <message>
         <source>TRENDS</source>
         <translation>トレンド</translation>
+    </message>
+    <message>
         <source>Export Plot...</source>
         <translation>グラフ出力...</translation>
     </message>

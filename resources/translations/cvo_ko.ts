@@ -1906,6 +1906,8 @@ B:버튼형 센서 (고온 200℃) 16kN</translation>
     <message>
         <source>TRENDS</source>
         <translation>트렌드</translation>
+    </message>
+    <message>
         <source>Export Plot...</source>
         <translation>그래프 내보내기...</translation>
     </message>

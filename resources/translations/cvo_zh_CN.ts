@@ -1906,6 +1906,8 @@ B:纽扣式传感器（高温 200℃）16kN</translation>
     <message>
         <source>TRENDS</source>
         <translation>趋势</translation>
+    </message>
+    <message>
         <source>Export Plot...</source>
         <translation>导出图表...</translation>
     </message>

@@ -1906,6 +1906,8 @@ B:鈕扣式感測器 (高溫 200℃) 16kN</translation>
     <message>
         <source>TRENDS</source>
         <translation>趨勢</translation>
+    </message>
+    <message>
         <source>Export Plot...</source>
         <translation>匯出圖表...</translation>
     </message>
