@@ -16,16 +16,17 @@ double rounded(float value)
     return QString::number(double(value), 'g', 7).toDouble();
 }
 
-QJsonObject channelObject(const ShotSummary::Channel& c)
+QJsonObject channelObject(const ShotSummary::Channel& channel)
 {
+    const ShotLogFormat::ChannelResult& c = channel.result;
     QJsonArray words;
     const QStringList judgement =
         ShotLogFormat::judgement(c.flags).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     for (const QString& word : judgement)
         words.append(word);
     return QJsonObject{
-        {QStringLiteral("channel"), c.number},
-        {QStringLiteral("name"), c.name},
+        {QStringLiteral("channel"), channel.number},
+        {QStringLiteral("name"), channel.name},
         {QStringLiteral("enabled"), c.enabled},
         {QStringLiteral("flags"), int(c.flags)},
         {QStringLiteral("judgement"), words},
@@ -54,9 +55,7 @@ ShotSummary ShotSummary::fromShot(const ShotData& shot, const QString& station,
     for (int i = 0; i < results.channels.size(); ++i) {
         const ShotLogFormat::ChannelResult& r = results.channels.at(i);
         const ChannelShotData* data = shot.channel(i);
-        s.channels.append({i + 1, data ? data->name() : QString(), r.enabled, r.flags, r.peak,
-                           r.timeAtPeak, r.valueAtPoint, r.peakOverEject, r.integral,
-                           r.integralToPeak, r.slope});
+        s.channels.append({i + 1, data ? data->name() : QString(), r});
     }
     return s;
 }
@@ -71,7 +70,7 @@ void ShotSummary::setMachineAnswers(const QList<MoldMachineRecord>& records)
 bool ShotSummary::isNG() const
 {
     return std::any_of(channels.cbegin(), channels.cend(),
-                       [](const Channel& c) { return c.enabled && c.flags != 0; });
+                       [](const Channel& c) { return c.result.enabled && c.result.flags != 0; });
 }
 
 QByteArray ShotSummary::toJson() const

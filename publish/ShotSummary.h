@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ShotLogFormat.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
@@ -17,15 +19,7 @@ struct ShotSummary
     {
         int number = 0; // 1-based, as the operator counts
         QString name;
-        bool enabled = true;
-        quint16 flags = 0;
-        float peak = 0;
-        float timeAtPeak = 0;
-        float valueAtPoint = 0;
-        float peakOverEject = 0;
-        quint16 integral = 0;
-        quint16 integralToPeak = 0;
-        float slope = 0;
+        ShotLogFormat::ChannelResult result; // as the shot log writes it
     };
     struct MachineAnswer
     {
