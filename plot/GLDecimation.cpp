@@ -54,7 +54,7 @@ void appendLines(const float* values, const GLSeriesWindow& window, int interval
 void appendBand(const float* upper, const float* lower, const GLSeriesWindow& window, int interval,
                 const GLColumns& columns, double beginMs, double endMs, std::vector<float>& out)
 {
-    forEachColumn(window, interval, columns, [&](qsizetype begin, qsizetype end) {
+    forEachColumn(window, interval, columns, [&](qsizetype begin, qsizetype end, double) {
         bool found = false;
         double at = 0.0;
         float top = 0.0f;

@@ -44,8 +44,8 @@ GLColumns columns(double xStart, double xEnd, int areaWidth);
 // The first sample of the pixel column that holds sample `index`.
 qsizetype columnStart(qsizetype index, int interval, const GLColumns& columns);
 
-// Walks a window column by column: calls use(begin, end) for each run of samples that
-// falls into one pixel column.
+// Walks a window column by column: calls use(begin, end, column) for each run of samples
+// that falls into one pixel column, `column` counting from xStart.
 template <typename Use>
 void forEachColumn(const GLSeriesWindow& window, int interval, const GLColumns& columns, Use use)
 {
@@ -58,7 +58,7 @@ void forEachColumn(const GLSeriesWindow& window, int interval, const GLColumns& 
         qsizetype next =
             qsizetype(std::ceil(interval == 1 ? nextColumnTime : nextColumnTime / interval));
         next = std::clamp(next, i + 1, window.end);
-        use(i, next);
+        use(i, next, column);
         i = next;
     }
 }
@@ -71,7 +71,7 @@ void forEachLine(const float* values, const GLSeriesWindow& window, int interval
     bool havePrevious = false;
     double previousTime = 0.0;
     float previousValue = 0.0f;
-    forEachColumn(window, interval, columns, [&](qsizetype begin, qsizetype end) {
+    forEachColumn(window, interval, columns, [&](qsizetype begin, qsizetype end, double column) {
         const double t = double(begin) * interval;
         if (end - begin == 1) {
             if (havePrevious)
@@ -107,8 +107,7 @@ void forEachLine(const float* values, const GLSeriesWindow& window, int interval
         }
         // Across the column's width from the earlier extreme to the later one: a flat
         // stretch still covers its pixel, a steep one covers every row in between.
-        const double left = columns.xStart + std::floor((t - columns.xStart) / columns.msPerPixel) *
-                                                 columns.msPerPixel;
+        const double left = columns.xStart + column * columns.msPerPixel;
         line(left, lowAt <= highAt ? low : high, left + columns.msPerPixel,
              lowAt <= highAt ? high : low);
         previousTime = double(end - 1) * interval;

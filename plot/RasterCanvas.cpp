@@ -194,9 +194,39 @@ void RasterCanvas::drawSeries(const float* values, const GLSeriesWindow& window,
     // Straight from the decimation to the pixels, without a vertex list in between.
     GLDecimation::forEachLine(values, clipped(window, interval, columns), interval, columns,
                               [this](double t0, float v0, double t1, float v1) {
+                                  const double x0 = toX(t0);
+                                  const double x1 = toX(t1);
+                                  const double y0 = toY(v0);
+                                  const double y1 = toY(v1);
+                                  // Most lines span one column and several rows.
+                                  if (m_stipple == 0 && std::abs(x1 - x0 - 1.0) < 1e-6 &&
+                                      std::abs(y1 - y0) > 1.0 && finite(x0, y0, x1, y1)) {
+                                      columnRun(int(std::floor(x0 + 0.5)), y0, y1);
+                                      return;
+                                  }
                                   int fragment = 0;
-                                  segment(toX(t0), toY(v0), toX(t1), toY(v1), fragment);
+                                  segment(x0, y0, x1, y1, fragment);
                               });
+}
+
+void RasterCanvas::columnRun(int column, double y0, double y1)
+{
+    // The pixels a steep line across one column covers, as segment() would find them.
+    if (column < m_clipFirst || column > m_clipLast)
+        return;
+    const auto [first, last] = centresBetween(y0, y1, m_height);
+    if (first > last)
+        return;
+    markColumns(column, column);
+    quint32* pixel = row(first) + column;
+    const qsizetype step = m_order == BottomUp ? m_stride : -m_stride;
+    if (m_alpha == 255) {
+        for (int k = first; k <= last; ++k, pixel += step)
+            *pixel = m_opaque;
+    } else {
+        for (int k = first; k <= last; ++k, pixel += step)
+            blend(pixel);
+    }
 }
 
 void RasterCanvas::drawLines(const float* xy, qsizetype vertexCount)

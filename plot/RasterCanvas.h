@@ -53,6 +53,7 @@ private:
     // One line from (x0, y0) to (x1, y1) in window coordinates; `fragment` counts the
     // pixels of a stippled line across joined segments.
     void segment(double x0, double y0, double x1, double y1, int& fragment);
+    void columnRun(int column, double y0, double y1);
     template <bool Stippled, bool Opaque>
     void walk(bool alongX, int first, int last, double origin, double across, double slope,
               int fragmentAtFirst, int fragmentStep);
