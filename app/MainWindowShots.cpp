@@ -2,6 +2,8 @@
 // unit's status and resets.
 
 #include "MainWindow.h"
+
+#include "DataPort.h"
 #include "ui_MainWindow.h"
 
 #include "BUPacket.h"
@@ -85,13 +87,18 @@ void MainWindow::showUnitStatus(const BUPayload::UnitStatus& status)
     Q_EMIT moduleFlagsUpdated(flags);
 }
 
-// The re-read runs the event loop (message, configuration read, chooser): packets wait
-// meanwhile, and a reset they report brings one more re-read when they resume.
+// The re-read runs the event loop (message, configuration read, chooser). What the unit
+// streams meanwhile waits in the data port and follows in order, and the shot in progress
+// is not cut off for its absence; a reset reported meanwhile brings one more re-read.
 void MainWindow::handleUnitReset()
 {
+    m_dataPort->holdPackets();
     m_shotHandler->suspendPackets();
+    m_shotHandler->pauseWatchdog();
     reloadAfterUnitReset();
+    m_shotHandler->resumeWatchdog();
     m_shotHandler->resumePackets();
+    m_dataPort->releasePackets();
 }
 
 void MainWindow::reloadAfterUnitReset()

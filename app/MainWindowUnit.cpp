@@ -104,7 +104,10 @@ bool MainWindow::loadConfigurationFromUnit(bool keepMode)
         m_shotHandler->setOperatingMode(unitMode);
         updateModeDisplay();
     }
-    m_dataPort->connectToUnit();
+    // A unit that kept the data link after a reset goes on streaming on it: a new
+    // connection would drop what it holds.
+    if (m_dataPort->socketState() != QAbstractSocket::ConnectedState)
+        m_dataPort->connectToUnit();
     return true;
 }
 

@@ -57,9 +57,33 @@ void PortBase::connectToUnit()
 void PortBase::readData()
 {
     m_keepAliveTimer->start(m_keepAliveIntervalMs);
-    m_receiver.append(m_socket->readAll());
-    while (m_receiver.decodeNext())
-        Q_EMIT packetReceived(m_packet);
+    if (m_held || m_decoding)
+        return; // the bytes wait in the socket; the running loop or the release takes them
+    m_decoding = true;
+    do {
+        m_receiver.append(m_socket->readAll());
+        while (!m_held && m_receiver.decodeNext())
+            Q_EMIT packetReceived(m_packet);
+    } while (!m_held && m_socket->bytesAvailable() > 0);
+    m_decoding = false;
+}
+
+void PortBase::holdPackets()
+{
+    m_held = true;
+    m_socket->setReadBufferSize(HeldBytesMax);
+}
+
+void PortBase::releasePackets()
+{
+    if (!m_held)
+        return;
+    m_held = false;
+    m_socket->setReadBufferSize(0);
+    // Released inside a handler, the decoding loop below it goes on by itself; otherwise
+    // what waited is taken from the event loop, as new bytes would be.
+    if (!m_decoding)
+        QMetaObject::invokeMethod(this, &PortBase::readData, Qt::QueuedConnection);
 }
 
 QString PortBase::socketErrorText(QAbstractSocket::SocketError error)

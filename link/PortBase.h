@@ -37,6 +37,14 @@ public:
 
     static QString socketErrorText(QAbstractSocket::SocketError error);
 
+    // While held, what the unit sends waits in the socket (at most HeldBytesMax; TCP then
+    // slows the unit down) and is decoded in order once released, so a window busy with
+    // the unit (a reset's re-read) loses nothing of the shots streamed meanwhile.
+    static constexpr qint64 HeldBytesMax = 64 * 1024 * 1024;
+    void holdPackets();
+    void releasePackets();
+    bool packetsHeld() const { return m_held; }
+
 Q_SIGNALS:
     // The packet is the port's own object, valid until the next frame is decoded.
     void packetReceived(BUPacket* packet);
@@ -59,4 +67,8 @@ private:
     FrameReceiver m_receiver;
     QTimer* m_keepAliveTimer;
     int m_keepAliveIntervalMs = DefaultKeepAliveIntervalMs;
+    bool m_held = false;
+    // Set while frames are being handed out: a handler that runs the event loop must not
+    // have later bytes decoded ahead of the frames still waiting in the receiver.
+    bool m_decoding = false;
 };

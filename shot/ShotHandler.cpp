@@ -56,6 +56,17 @@ void ShotHandler::resumePackets()
     }
 }
 
+void ShotHandler::pauseWatchdog()
+{
+    m_watchdog->stop();
+}
+
+void ShotHandler::resumeWatchdog()
+{
+    if (m_state == ShotInProgress)
+        m_watchdog->start();
+}
+
 void ShotHandler::goOffline()
 {
     m_packetsSuspended = true;

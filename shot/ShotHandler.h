@@ -54,6 +54,10 @@ public:
     // once however many came.
     void suspendPackets();
     void resumePackets();
+    // While the data port holds the packets back (they follow in order), the shot in
+    // progress waits for them; resuming gives it the whole interval again.
+    void pauseWatchdog();
+    void resumeWatchdog();
     // The unit is unreachable: packets are ignored until the application restarts.
     void goOffline();
     // The disk is (nearly) full: shots are shown but no longer recorded.

@@ -120,6 +120,8 @@ private Q_SLOTS:
         QVERIFY(label("shotCountOK")->text().toInt() + label("shotCountNG")->text().toInt() >= 1);
     }
 
+    // The unit keeps its data link and streams on while the reset message is shown: every
+    // shot it completes still reaches the files, in order.
     void unitResetRereadsTheConfiguration()
     {
         SimulatorThread unit(fastUnit(unitAddress(2)));
@@ -127,6 +129,23 @@ private Q_SLOTS:
         LogCapture log;
         startWindow(unitAddress(2));
         QTRY_VERIFY_WITH_TIMEOUT(m_window->currentShot() != nullptr, TimeoutMs);
+        QList<qint32> recorded;
+        QList<qint32> completed; // the shot cut off by the reset is not among them
+        QObject scope;           // ends the connections with the lists
+        connect(m_window.get(), &MainWindow::saveRawData, &scope, [&](ShotData* shot, bool final) {
+            if (final)
+                recorded.append(shot->shotNumber());
+        });
+        connect(
+            unit.simulator(), &UnitSimulator::shotCompleted, &scope,
+            [&](qint32 number) { completed.append(number); }, Qt::QueuedConnection);
+        UserPrompt::setMessageHandler([this](const UserPrompt::Message& m) {
+            m_prompts.append(m);
+            if (m.autoCloseMs > 0)
+                QTest::qWait(600); // the message stays up while shots go on
+            return QMessageBox::Ok;
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(!recorded.isEmpty(), TimeoutMs);
 
         unit.simulator()->reportUnitReset();
         QTRY_VERIFY_WITH_TIMEOUT(log.count("Reloading configuration from BU...") == 1, TimeoutMs);
@@ -139,8 +158,11 @@ private Q_SLOTS:
         QVERIFY(reset != m_prompts.cend());
         QCOMPARE(reset->autoCloseMs, 5000);
         QVERIFY(m_window->isUnitOnline());
-        QSignalSpy begin(m_window.get(), &MainWindow::beginRawDataSaving);
-        QTRY_VERIFY_WITH_TIMEOUT(begin.size() >= 1, TimeoutMs); // shots go on
+        const qint32 afterReset = qint32(unit.simulator()->statistics().lastShotNumber.load()) + 3;
+        QTRY_VERIFY_WITH_TIMEOUT(!recorded.isEmpty() && recorded.last() >= afterReset, TimeoutMs);
+        QVERIFY(!completed.isEmpty());
+        recorded.removeIf([&](qint32 number) { return number < completed.first(); });
+        QCOMPARE(recorded, completed.first(recorded.size()));
     }
 
     void unreachableUnitShowsTheLastFileOffline()

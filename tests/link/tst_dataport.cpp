@@ -118,6 +118,31 @@ private Q_SLOTS:
         link.send(FrameBuilder::frame(BUPacket::Nak, QByteArray(1, '\4')));
         QTRY_COMPARE_WITH_TIMEOUT(types.size(), 4, 5000);
         QCOMPARE(types.last(), 0xA1);
+
+        // Held by a handler that runs the event loop (a reset's re-read): what is still in
+        // the receiver and what arrives meanwhile waits, then follows in order.
+        types.clear();
+        qsizetype deliveredWhileHeld = -1;
+        auto holder = connect(&link.port, &DataPort::packetReceived, this, [&] {
+            if (deliveredWhileHeld >= 0)
+                return;
+            link.port.holdPackets();
+            link.send(FrameBuilder::ack(7));
+            QTest::qWait(200);
+            deliveredWhileHeld = types.size();
+            link.port.releasePackets();
+        });
+        link.send(FrameBuilder::ack(5) + FrameBuilder::frame(BUPacket::Nak, QByteArray(1, '\6')));
+        QTRY_COMPARE_WITH_TIMEOUT(types, (QList<int>{0xA0, 0xA1, 0xA0}), 5000);
+        QCOMPARE(deliveredWhileHeld, 1);
+        disconnect(holder);
+        // Held from outside: released, what waited is delivered from the event loop.
+        link.port.holdPackets();
+        link.send(FrameBuilder::ack(8));
+        QTest::qWait(200);
+        QCOMPARE(types.size(), 3);
+        link.port.releasePackets();
+        QTRY_COMPARE_WITH_TIMEOUT(types.size(), 4, 5000);
     }
 
     void reportsALostOrRefusedConnectionAsLinkDown()
