@@ -74,12 +74,10 @@ int ControlPort::requestAndWaitResponse(quint8 type, const QByteArray& payload)
     m_packet->setType(type);
     if (m_impl->requestAndWaitResponse(m_packet->encode(payload)) != ControlPortImpl::Success)
         return ControlNoExchange;
-    return decodeReply(m_impl->reply()) ? ControlSuccess : ControlBadReply;
+    return decodeReply(m_impl->reply(), *m_packet) ? ControlSuccess : ControlBadReply;
 }
 
-// Checks header and BCC before anything is stored, so a corrupted reply leaves the
-// previous packet untouched.
-bool ControlPort::decodeReply(const QByteArray& reply)
+bool ControlPort::decodeReply(const QByteArray& reply, BUPacket& packet)
 {
     if (reply.size() < BUPacket::HeaderSize) {
         qDebug("Illegal packet.");
@@ -89,7 +87,7 @@ bool ControlPort::decodeReply(const QByteArray& reply)
     const auto length = static_cast<quint16>((static_cast<quint8>(reply.at(1)) << 8) |
                                              static_cast<quint8>(reply.at(2)));
     const auto type = static_cast<quint8>(reply.at(3));
-    if (start != BUPacket::StartByte || !m_packet->headerIsValid(length, type) ||
+    if (start != BUPacket::StartByte || !packet.headerIsValid(length, type) ||
         reply.size() != BUPacket::HeaderSize + length) {
         qDebug("Illegal packet.");
         return false;
@@ -101,9 +99,9 @@ bool ControlPort::decodeReply(const QByteArray& reply)
         qDebug("BCC Error value:%02X, supposed to be %02X", computed, received);
         return false;
     }
-    m_packet->setHeader(length, type);
+    packet.setHeader(length, type);
     const QByteArray view = QByteArray::fromRawData(body, length);
     QDataStream stream(view);
-    m_packet->readPayload(stream);
+    packet.readPayload(stream);
     return true;
 }

@@ -76,10 +76,13 @@ public:
     int sendMonitoringWaveform(quint8 module, quint8 channel, quint16 offset,
                                const QList<quint16>& values);
 
+    // Checks a whole reply (start byte, length, type, BCC) before anything is stored, so a
+    // corrupted reply leaves the previous packet untouched; then decodes it into `packet`.
+    static bool decodeReply(const QByteArray& reply, BUPacket& packet);
+
 private:
     int exchange(quint8 type, const QByteArray& payload, int expectedReply);
     void createWorker(int stageTimeoutMs);
-    bool decodeReply(const QByteArray& reply);
 
     QHostAddress m_address;
     quint16 m_port;
