@@ -10,8 +10,10 @@
 #include <QTextStream>
 
 #ifdef Q_OS_LINUX
-#include <csignal>
-#include <sys/resource.h>
+#include "FileSizeLimit.h"
+
+#include <optional>
+#include <unistd.h>
 #endif
 
 using namespace Fixture;
@@ -236,21 +238,84 @@ private Q_SLOTS:
         QVERIFY(r.startShot());
         QVERIFY(addRows(r.feeder, 0, 2));
         QVERIFY(r.append());
-        // A full disk, imitated by a file size limit just past the current end.
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit old{};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-        rlimit tight = old;
-        tight.rlim_cur = rlim_t(QFileInfo(r.allWave()).size() + 30);
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
+        const QString first = r.allWave();
+        FileSizeLimit full(QFileInfo(first).size() + 30);
         QVERIFY(addRows(r.feeder, 2, 50));
-        const bool appended = r.append();
-        setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, oldHandler);
-        QVERIFY(!appended);
-        QCOMPARE(readAll(r.allWave()), Header + rows(0, 2));
+        QVERIFY(!r.append());
+        QCOMPARE(readAll(first), Header + rows(0, 2));
+        full.lift();
         QVERIFY(r.append()); // the rows come again
-        QCOMPARE(readAll(r.allWave()), Header + rows(0, 52));
+        QCOMPARE(readAll(first), Header + rows(0, 52));
+
+        // The next shot's header does not fit: no file without one is left behind, and the
+        // shot after it records again.
+        FileSizeLimit stillFull(100);
+        r.now = r.now.addSecs(1);
+        QVERIFY(!r.startShot());
+        QCOMPARE(r.dayFiles(), QStringList{QStringLiteral("all_") + Name});
+        stillFull.lift();
+        r.now = r.now.addSecs(1);
+        QVERIFY(r.startShot());
+        QCOMPARE(readAll(r.allWave()), Header);
+        QCOMPARE(readAll(first), Header + rows(0, 52));
+    }
+
+    // A full disk or a folder that cannot be written: the line is not written, a half line
+    // is cut off again, and the next line after space returns is written with the header a
+    // new file needs.
+    void logAppendFailsWholeAndResumesWhenSpaceReturns_data()
+    {
+        QTest::addColumn<bool>("machine");
+        QTest::addColumn<bool>("existing");
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("shot log, full disk") << false << true << false;
+        QTest::newRow("shot log, full disk, new file") << false << false << false;
+        QTest::newRow("shot log, read-only folder") << false << false << true;
+        QTest::newRow("machine log, full disk") << true << true << false;
+        QTest::newRow("machine log, full disk, new file") << true << false << false;
+        QTest::newRow("machine log, read-only folder") << true << false << true;
+    }
+
+    void logAppendFailsWholeAndResumesWhenSpaceReturns()
+    {
+        QFETCH(bool, machine);
+        QFETCH(bool, existing);
+        QFETCH(bool, readOnly);
+        if (readOnly && geteuid() == 0)
+            QSKIP("root writes into read-only folders; the full disk rows cover it");
+        const auto write = [machine](Recording& r) {
+            return machine
+                       ? r.files.writeMachineLog({"Cycle time"}, "2012/05/10 13:45:20, 123, 12.5\n")
+                       : r.files.writeShotLog(ShotLogFormat::snapshot(r.shot));
+        };
+        const QString name = machine ? QStringLiteral("2012-05/log_120510.csv")
+                                     : QStringLiteral("2012-05/log_MOLD1_120510p.csv");
+        Recording expected;
+        QVERIFY(expected.feeder.start(123, ShotTime, 0) && expected.judge(false));
+        for (int i = existing ? 2 : 1; i > 0; --i)
+            QVERIFY(write(expected));
+
+        Recording r;
+        QVERIFY(r.feeder.start(123, ShotTime, 0) && r.judge(false));
+        QVERIFY(QDir(r.dir.path()).mkdir(QStringLiteral("2012-05")));
+        if (existing)
+            QVERIFY(write(r));
+        const QString before = readAll(r.data(name));
+        const QString folder = r.data(QStringLiteral("2012-05"));
+        {
+            std::optional<FileSizeLimit> full;
+            if (!readOnly)
+                full.emplace(QFileInfo(r.data(name)).size() + 20);
+            else
+                QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+            QVERIFY(!write(r));
+            QVERIFY(QFile::setPermissions(folder,
+                                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        }
+        QVERIFY(!r.files.takeLastError().isEmpty()); // for the recording indicator
+        QCOMPARE(readAll(r.data(name)), before);
+        QVERIFY(write(r));
+        QCOMPARE(readAll(r.data(name)), readAll(expected.data(name)));
     }
 #endif
 
