@@ -1,6 +1,7 @@
 // The plot written to a file as shown: its size, the zone where the configuration puts
 // it, the legend of the visible channels.
 
+#include "FileSizeLimit.h"
 #include "GLXAxis.h"
 #include "GLYAxis.h"
 #include "PlotExport.h"
@@ -70,6 +71,35 @@ private Q_SLOTS:
         QCOMPARE(image.pixelColor(PlotExport::LegendColumnWidth + 16, legend), QColor(Qt::blue));
         QCOMPARE(image.pixelColor(2 * PlotExport::LegendColumnWidth + 16, legend),
                  QColor(Qt::white));
+    }
+
+    // A full disk: the export fails and the earlier export stays whole.
+    void failedExportKeepsTheEarlierFile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("png") << "plot.png";
+        QTest::newRow("pdf") << "plot.pdf";
+    }
+
+    void failedExportKeepsTheEarlierFile()
+    {
+        QFETCH(QString, name);
+        PlotViewFixture f(2);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        QVERIFY(PlotExport::save(*f.view, path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        FileSizeLimit full(before.size() / 2);
+        QString error;
+        QVERIFY(!PlotExport::save(*f.view, path, &error));
+        full.lift();
+        QVERIFY(error.contains(path));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{name});
     }
 };
 
