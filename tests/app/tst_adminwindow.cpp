@@ -1,5 +1,6 @@
 #include "AdminWindow.h"
 #include "AppSettings.h"
+#include "FileSizeLimit.h"
 #include "TestMain.h"
 #include "UserPrompt.h"
 
@@ -12,6 +13,8 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QSysInfo>
+
+#include <optional>
 
 namespace {
 
@@ -178,22 +181,47 @@ private Q_SLOTS:
         QCOMPARE(flags.at(0), QVariantList({true, true, true}));
     }
 
-    void storeThatCannotBeWrittenIsReportedAndDoesNotQuit()
+    void storeThatCannotBeWrittenIsReportedAndKeepsNothing_data()
     {
+        QTest::addColumn<bool>("fullDisk");
+        QTest::newRow("folder replaced by a file") << false;
+        QTest::newRow("full disk") << true;
+    }
+
+    void storeThatCannotBeWrittenIsReportedAndKeepsNothing()
+    {
+        QFETCH(bool, fullDisk);
+        const QByteArray before = storeFileContents();
         AdminWindow window;
         open(window);
+        child<QSpinBox>(window, "hour")->setValue(5);
+        std::optional<FileSizeLimit> full;
         // The store's folder replaced by a plain file: nothing can be written there, even
         // by a user whom permissions do not stop.
         const QString folder = QFileInfo(AppSettings().fileName()).absolutePath();
-        QVERIFY(QDir().rename(folder, folder + ".parked"));
-        QFile(folder).open(QIODevice::WriteOnly);
+        if (fullDisk) {
+            full.emplace(before.size() / 2);
+        } else {
+            QVERIFY(QDir().rename(folder, folder + ".parked"));
+            QFile(folder).open(QIODevice::WriteOnly);
+        }
 
         press(window, QDialogButtonBox::Ok);
 
-        QVERIFY(QFile::remove(folder));
-        QVERIFY(QDir().rename(folder + ".parked", folder));
+        if (fullDisk) {
+            full.reset();
+        } else {
+            QVERIFY(QFile::remove(folder));
+            QVERIFY(QDir().rename(folder + ".parked", folder));
+        }
         QCOMPARE(m_events, QStringList({"Save Error"}));
         QVERIFY(window.isVisible());
+        // Given up: what was not saved neither shows nor reaches the disk later with the
+        // next settings written.
+        press(window, QDialogButtonBox::Cancel);
+        QCOMPARE(AppSettings().rotationHour(), 0);
+        QVERIFY(AppSettings::initialise());
+        QCOMPARE(storeFileContents(), before);
     }
 
 private:
