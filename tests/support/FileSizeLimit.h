@@ -1,8 +1,7 @@
 #pragma once
 
-// A full disk, imitated by the process's file size limit: any write past `bytes` into any
-// file fails with EFBIG instead of raising SIGXFSZ. Unlike a read-only folder, root cannot
-// write past it either. The limit and the signal's handler come back on destruction.
+// A full disk, imitated by the process's file size limit: a write past `bytes` into any
+// file fails (EFBIG, with SIGXFSZ ignored). Unlike a read-only folder, it stops root too.
 
 #include <QtGlobal>
 
@@ -17,26 +16,18 @@ public:
         getrlimit(RLIMIT_FSIZE, &m_original);
         rlimit tight = m_original;
         tight.rlim_cur = rlim_t(bytes);
-        m_active = setrlimit(RLIMIT_FSIZE, &tight) == 0;
+        setrlimit(RLIMIT_FSIZE, &tight);
     }
     ~FileSizeLimit() { lift(); }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
-    // Space returns before the end of the scope.
+    // Space returns.
     void lift()
     {
-        if (m_active)
-            setrlimit(RLIMIT_FSIZE, &m_original);
-        if (m_handler != SIG_ERR)
-            std::signal(SIGXFSZ, m_handler);
-        m_active = false;
-        m_handler = SIG_ERR;
+        setrlimit(RLIMIT_FSIZE, &m_original);
+        std::signal(SIGXFSZ, m_handler);
     }
-    bool isActive() const { return m_active; }
 
 private:
     rlimit m_original{};
     void (*m_handler)(int);
-    bool m_active = false;
 };

@@ -171,15 +171,14 @@ private Q_SLOTS:
         one.values.fill(52.3f);
         QString error;
         QVERIFY(TrendCsv::write(path, {one}, 1, TrendItem::Peak, error));
-        const QString before = TrendCsv::text({one}, 1, TrendItem::Peak);
-        FileSizeLimit full(before.size() + 20);
+        FileSizeLimit full(100);
         QVERIFY(!TrendCsv::write(path, QList<TrendShot>(100, one), 1, TrendItem::Peak, error));
         full.lift();
         QCOMPARE(error, "the disk is full");
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(file.readAll()), before);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"trend.csv"});
+        QCOMPARE(QString::fromUtf8(file.readAll()), TrendCsv::text({one}, 1, TrendItem::Peak));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
     }
 
     void suggestsLimitsFromTheLastOkShots_data()

@@ -137,19 +137,17 @@ private Q_SLOTS:
     }
 
     // A full disk: the write fails and the earlier file stays whole, also when the text is
-    // small enough to be held back in a buffer until the file is closed.
+    // small enough to wait in a buffer until the file is closed.
     void failedWriteKeepsTheEarlierFile()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath("mold.wavcsv");
-        QVERIFY(MonitoringWaveformFile::write(path, "earlier\n"));
+        const QString path = save(dir, "mold.wavcsv", "earlier\n");
         FileSizeLimit full(20);
         QVERIFY(!MonitoringWaveformFile::write(path, QByteArray(1000, 'x')));
         full.lift();
         QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("earlier\n"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"mold.wavcsv"});
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == "earlier\n");
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
     }
 
     void averageFileIsShapedLikeARecordedFile()
