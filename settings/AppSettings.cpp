@@ -106,10 +106,10 @@ bool AppSettings::syncOrRevert(const QVariantHash& before)
         if (!before.contains(key))
             remove(key);
     }
-    for (auto it = before.cbegin(); it != before.cend(); ++it) {
-        if (value(it.key()) != it.value())
-            setValue(it.key(), it.value());
-    }
+    // Every value, changed or not, so that the next write puts the whole store on disk
+    // again, not only what changed since.
+    for (auto it = before.cbegin(); it != before.cend(); ++it)
+        setValue(it.key(), it.value());
     return false;
 }
 
