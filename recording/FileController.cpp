@@ -291,8 +291,7 @@ QString FileController::fileName(bool& isNew, LogKind kind)
                                    stamp + QStringLiteral("p.csv")
                              : folder + QStringLiteral("/log_") + stamp + QStringLiteral(".csv");
     qDebug() << "File:" << path;
-    // An empty file is new too: its header may have been cut off by a full disk.
-    isNew = QFileInfo(path).size() == 0;
+    isNew = !QFile::exists(path);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
         fail(tr("Cannot open %1: %2").arg(path, file.errorString()));
