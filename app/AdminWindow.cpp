@@ -221,6 +221,7 @@ void AdminWindow::accept()
 bool AdminWindow::writeSettings()
 {
     AppSettings settings;
+    const QVariantHash before = settings.snapshot();
     settings.setValue(SettingKey::DeviceIPAddress, m_deviceAddress);
     settings.setValue(SettingKey::DataPath, m_ui->dataPathEdit->text());
     settings.setValue(SettingKey::SettingsPath, m_ui->settingsPathEdit->text());
@@ -231,14 +232,10 @@ bool AdminWindow::writeSettings()
     settings.setValue(SettingKey::SaveDataTypeAlarmWave, m_ui->AlarmWaveCheckBox->isChecked());
     settings.setValue(SettingKey::SaveDataTypeAllWave, m_ui->AllWaveCheckBox->isChecked());
     writePublishSettings(settings);
-    settings.sync();
+    const bool stored = settings.syncOrRevert(before);
     // The store now holds the broker password.
     AppSettings::restrictToOwner();
-    if (settings.status() != QSettings::NoError) {
-        qWarning().noquote() << "Settings could not be written to" << settings.fileName();
-        return false;
-    }
-    return true;
+    return stored;
 }
 
 void AdminWindow::emitSaveDataTypes()

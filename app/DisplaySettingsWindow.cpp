@@ -103,6 +103,7 @@ void DisplaySettingsWindow::loadSettings()
 bool DisplaySettingsWindow::saveSettings()
 {
     AppSettings settings;
+    const QVariantHash before = settings.snapshot();
     settings.setValue(SettingKey::OverwriteMax, m_ui->overwriteMax->value());
     settings.setValue(SettingKey::ClearOverwriteOnMax, m_ui->clearOnMax->isChecked());
     for (const OpacityControl& control : m_opacities) {
@@ -110,11 +111,8 @@ bool DisplaySettingsWindow::saveSettings()
     }
     const int range = pressureRangeValue(m_ui->pressureRangeComboBox->currentIndex());
     settings.setValue(SettingKey::PressureDisplayRange, range);
-    settings.sync();
-    if (settings.status() != QSettings::NoError) {
-        qWarning().noquote() << "Display settings could not be written to" << settings.fileName();
+    if (!settings.syncOrRevert(before))
         return false;
-    }
     m_pressureRangeChanged = range != m_shownPressureRange;
     return true;
 }

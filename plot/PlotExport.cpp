@@ -5,13 +5,28 @@
 #include "GLXAxis.h"
 #include "GLYAxis.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 
 namespace {
+
+bool writeWhole(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    // Unbuffered: a write cut short shows here, before commit() would rename the file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
 
 struct LegendEntry
 {
@@ -87,9 +102,13 @@ bool PlotExport::save(GLPlotView& view, const QString& path, QString* error)
     const QImage image = render(view);
     const bool pdf =
         QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0;
-    bool ok = false;
-    if (pdf) {
-        QPdfWriter writer(path);
+    // Drawn in memory and written in one piece: a full disk then fails the export instead
+    // of leaving a cut-off file in place of an earlier one.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    bool ok = buffer.open(QIODevice::WriteOnly);
+    if (ok && pdf) {
+        QPdfWriter writer(&buffer);
         writer.setResolution(96);
         writer.setPageSize(QPageSize(image.size() * 72 / 96, QPageSize::Point));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -99,9 +118,10 @@ bool PlotExport::save(GLPlotView& view, const QString& path, QString* error)
             painter.drawImage(QRect(QPoint(0, 0), image.size()), image);
             ok = painter.end();
         }
-    } else {
-        ok = image.save(path, "PNG");
+    } else if (ok) {
+        ok = image.save(&buffer, "PNG");
     }
+    ok = ok && writeWhole(path, bytes);
     if (!ok && error)
         *error =
             QCoreApplication::translate("PlotExport", "The plot could not be written to \"%1\".")

@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMutexLocker>
-#include <QTextStream>
 
 #include <utility>
 
@@ -301,17 +300,26 @@ QString FileController::fileName(bool& isNew, LogKind kind)
     return path;
 }
 
+// Appends in one unbuffered write, so that a failure shows here. A write cut short (a full
+// disk) is cut back to the last complete line: a reader would misparse a half line, and the
+// next append would glue its line onto it.
 bool FileController::appendText(const QString& path, const QString& text)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return fail(tr("Cannot open %1: %2").arg(path, file.errorString()));
-    QTextStream out(&file);
-    out << text;
-    out.flush();
-    if (out.status() != QTextStream::Ok || !file.flush())
-        return fail(tr("Cannot write to %1: %2").arg(path, file.errorString()));
-    return true;
+    const qint64 end = file.size();
+    const QByteArray bytes = text.toUtf8();
+    if (file.write(bytes) == bytes.size())
+        return true;
+    // A write cut short sets no error of its own: the disk is full.
+    const QString why =
+        file.error() == QFileDevice::NoError ? tr("the disk is full") : file.errorString();
+    // A file that had nothing yet goes again, so that the next append starts it anew.
+    const bool cut = end == 0 ? file.remove() : file.resize(end);
+    if (!cut)
+        qWarning() << "Could not cut" << path << "back to" << end << "bytes";
+    return fail(tr("Cannot write to %1: %2").arg(path, why));
 }
 
 bool FileController::writeLogHeader(int channelCount, LogEvent event)

@@ -25,6 +25,9 @@ bool RawShotFile::create(const QString& header, int channelCount, quint64 shotSe
         return false;
     }
     m_state = appendBytes(header.toUtf8()) ? Open : Failed;
+    // Without its header the file would be an empty data file to every reader.
+    if (m_state == Failed && m_fileSize == 0)
+        QFile::remove(m_allWavePath);
     return m_state == Open;
 }
 
@@ -58,7 +61,10 @@ bool RawShotFile::appendBytes(const QByteArray& bytes)
         m_fileSize += bytes.size();
         return true;
     }
-    m_error = QStringLiteral("Cannot write to %1: %2").arg(m_allWavePath, m_file.errorString());
+    // A write cut short sets no error of its own: the disk is full.
+    const QString why = m_file.error() == QFileDevice::NoError ? QStringLiteral("the disk is full")
+                                                               : m_file.errorString();
+    m_error = QStringLiteral("Cannot write to %1: %2").arg(m_allWavePath, why);
     qWarning() << m_error;
     if (!m_file.resize(m_fileSize))
         qWarning() << "Could not cut" << m_allWavePath << "back to" << m_fileSize << "bytes";

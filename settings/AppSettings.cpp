@@ -1,6 +1,7 @@
 #include "AppSettings.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -84,6 +85,55 @@ bool AppSettings::restrictToOwner()
         return false;
     }
     return true;
+}
+
+QVariantHash AppSettings::snapshot() const
+{
+    QVariantHash values;
+    for (const QString& key : allKeys())
+        values.insert(key, value(key));
+    return values;
+}
+
+bool AppSettings::syncOrRevert(const QVariantHash& before)
+{
+    const QStringList keys = allKeys();
+    sync();
+    if (status() == QSettings::NoError && fileHoldsEvery(keys))
+        return true;
+    qWarning().noquote() << "Settings could not be written to" << fileName();
+    for (const QString& key : allKeys()) {
+        if (!before.contains(key))
+            remove(key);
+    }
+    // Every value, changed or not, so that the next write puts the whole store on disk
+    // again, not only what changed since.
+    for (auto it = before.cbegin(); it != before.cend(); ++it)
+        setValue(it.key(), it.value());
+    return false;
+}
+
+// A disk that fills up while the store is written can pass for a store written: the
+// error shows only while the file is closed, and the cut-off file still replaces the old
+// one. Such a file ends inside a line, or reads back without the keys of its lost lines.
+bool AppSettings::fileHoldsEvery(QStringList keys)
+{
+    if (keys.isEmpty())
+        return true;
+    QFile file(fileName());
+    if (!file.open(QIODevice::ReadOnly) || file.size() == 0 || !file.seek(file.size() - 1) ||
+        file.read(1) != "\n")
+        return false;
+    // Another time than the one the store wrote makes it read the file anew.
+    const QDateTime written = file.fileTime(QFileDevice::FileModificationTime);
+    if (!file.setFileTime(written.addSecs(-1), QFileDevice::FileModificationTime))
+        return false;
+    file.close();
+    sync();
+    QStringList read = allKeys();
+    read.sort();
+    keys.sort();
+    return status() == QSettings::NoError && read == keys;
 }
 
 QColor AppSettings::defaultChannelColor(int index)

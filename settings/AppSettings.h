@@ -64,6 +64,15 @@ public:
     // that and checks it; false (and a warning in the log) when it could not be made so.
     static bool restrictToOwner();
 
+    // Every key and its value, for syncOrRevert().
+    QVariantHash snapshot() const;
+    // Writes the store to disk and reads it back. When that fails (a full disk) the values
+    // go back to `before`: the process shares one copy of the store, so the failed changes
+    // would otherwise show to every later reader and reach the disk with the next store
+    // written anywhere, long after the operator was told they were not saved; the values of
+    // `before` reach the disk once there is room again.
+    bool syncOrRevert(const QVariantHash& before);
+
     // Twelve hues round the circle per group, each group of twelve shifted by 9 degrees
     // so that channels 1 and 13 can still be told apart.
     static QColor defaultChannelColor(int index);
@@ -109,6 +118,7 @@ public:
 
 private:
     QVariant valueOrDefault(const QString& key) const;
+    bool fileHoldsEvery(QStringList keys);
     void writeMissingDefaults();
     void writeMissingChannelDisplayDefaults();
 };

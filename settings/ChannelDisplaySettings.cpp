@@ -39,15 +39,11 @@ void ChannelDisplaySettings::setAllVisible(bool visible)
     m_settings.endArray();
 }
 
+// Checked like every other save: a cut-off store would lose far more than these choices.
+// They stay in the process's copy of the store and reach the disk once there is room.
 bool ChannelDisplaySettings::sync()
 {
-    m_settings.sync();
-    if (m_settings.status() != QSettings::NoError) {
-        qWarning().noquote() << "Channel display settings could not be written to"
-                             << m_settings.fileName();
-        return false;
-    }
-    return true;
+    return m_settings.syncOrRevert(m_settings.snapshot());
 }
 
 int ChannelDisplaySettings::storedCount()

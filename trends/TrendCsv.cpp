@@ -2,6 +2,7 @@
 
 #include "RecordText.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 QString TrendCsv::text(const QList<TrendShot>& shots, int channel, TrendItem item)
@@ -23,11 +24,21 @@ bool TrendCsv::write(const QString& path, const QList<TrendShot>& shots, int cha
                      TrendItem item, QString& error)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+    // Unbuffered: a write cut short by a full disk shows here. Buffered, it would show only
+    // while commit() flushes, which then still renames the cut-off file over the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Unbuffered)) {
         error = file.errorString();
         return false;
     }
-    file.write(text(shots, channel, item).toUtf8());
+    const QByteArray bytes = text(shots, channel, item).toUtf8();
+    if (file.write(bytes) != bytes.size()) {
+        // A write cut short sets no error of its own: the disk is full.
+        error = file.error() == QFileDevice::NoError
+                    ? QCoreApplication::translate("TrendCsv", "the disk is full")
+                    : file.errorString();
+        file.cancelWriting();
+        return false;
+    }
     if (!file.commit()) {
         error = file.errorString();
         return false;

@@ -211,7 +211,9 @@ QByteArray MonitoringWaveformFile::renderAverage(const MonitoringWaveform& wavef
 bool MonitoringWaveformFile::write(const QString& path, const QByteArray& text)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a write cut short by a full disk shows here. Buffered, it would show only
+    // while commit() flushes, which then still renames the cut-off file over the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     if (file.write(text) != text.size()) {
         file.cancelWriting();

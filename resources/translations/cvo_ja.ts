@@ -351,6 +351,10 @@ Please check the connection.</source>
         <source>Cannot write to %1: %2</source>
         <translation>%1 に書き込めません: %2</translation>
     </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>ディスクがいっぱいです</translation>
+    </message>
 </context>
 <context>
     <name>FirmwareUpdateWindow</name>
@@ -1163,6 +1167,13 @@ B:ボタン型センサ (高温200℃) 16kN</translation>
     <message>
         <source>Shot (oldest to newest)</source>
         <translation>ショット (古い順)</translation>
+    </message>
+</context>
+<context>
+    <name>TrendCsv</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>ディスクがいっぱいです</translation>
     </message>
 </context>
 <context>

@@ -350,6 +350,10 @@ Please check the connection.</source>
         <source>Cannot write to %1: %2</source>
         <translation>%1에 쓸 수 없습니다: %2</translation>
     </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>디스크가 가득 찼습니다</translation>
+    </message>
 </context>
 <context>
     <name>FirmwareUpdateWindow</name>
@@ -1163,6 +1167,13 @@ B:버튼형 센서 (고온 200℃) 16kN</translation>
     <message>
         <source>Shot (oldest to newest)</source>
         <translation>샷 (오래된 순)</translation>
+    </message>
+</context>
+<context>
+    <name>TrendCsv</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>디스크가 가득 찼습니다</translation>
     </message>
 </context>
 <context>

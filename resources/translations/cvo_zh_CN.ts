@@ -351,6 +351,10 @@ Please check the connection.</source>
         <source>Cannot write to %1: %2</source>
         <translation>无法写入 %1：%2</translation>
     </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>磁盘已满</translation>
+    </message>
 </context>
 <context>
     <name>FirmwareUpdateWindow</name>
@@ -1163,6 +1167,13 @@ B:纽扣式传感器（高温 200℃）16kN</translation>
     <message>
         <source>Shot (oldest to newest)</source>
         <translation>射出 (由旧到新)</translation>
+    </message>
+</context>
+<context>
+    <name>TrendCsv</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>磁盘已满</translation>
     </message>
 </context>
 <context>

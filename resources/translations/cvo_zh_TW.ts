@@ -350,6 +350,10 @@ Please check the connection.</source>
         <source>Cannot write to %1: %2</source>
         <translation>無法寫入 %1：%2</translation>
     </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>磁碟已滿</translation>
+    </message>
 </context>
 <context>
     <name>FirmwareUpdateWindow</name>
@@ -1163,6 +1167,13 @@ B:鈕扣式感測器 (高溫 200℃) 16kN</translation>
     <message>
         <source>Shot (oldest to newest)</source>
         <translation>射出 (由舊到新)</translation>
+    </message>
+</context>
+<context>
+    <name>TrendCsv</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>磁碟已滿</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "AdminWindow.h"
 #include "AppSettings.h"
+#include "FileSizeLimit.h"
 #include "TestMain.h"
 #include "UserPrompt.h"
 
@@ -180,6 +181,7 @@ private Q_SLOTS:
 
     void storeThatCannotBeWrittenIsReportedAndDoesNotQuit()
     {
+        const QByteArray before = storeFileContents();
         AdminWindow window;
         open(window);
         // The store's folder replaced by a plain file: nothing can be written there, even
@@ -194,6 +196,18 @@ private Q_SLOTS:
         QVERIFY(QDir().rename(folder + ".parked", folder));
         QCOMPARE(m_events, QStringList({"Save Error"}));
         QVERIFY(window.isVisible());
+
+        // A disk that fills up while the store is written: told too, and what was not saved
+        // neither shows later nor reaches the disk with the next settings written.
+        child<QSpinBox>(window, "hour")->setValue(5);
+        FileSizeLimit full(before.size() / 2);
+        press(window, QDialogButtonBox::Ok);
+        full.lift();
+        QCOMPARE(m_events, QStringList({"Save Error", "Save Error"}));
+        press(window, QDialogButtonBox::Cancel);
+        QCOMPARE(AppSettings().rotationHour(), 0);
+        QVERIFY(AppSettings::initialise());
+        QCOMPARE(storeFileContents(), before);
     }
 
 private:

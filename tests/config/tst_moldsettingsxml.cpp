@@ -1,3 +1,4 @@
+#include "FileSizeLimit.h"
 #include "KRT24ModuleConfig.h"
 #include "MoldSettingsFile.h"
 #include "MoldSettingsXml.h"
@@ -13,9 +14,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -258,16 +256,10 @@ private Q_SLOTS:
         QCOMPARE(MoldSettingsFile::write(SystemConfig(), path), Status::Ok);
         const QByteArray before = MoldSettingsFile::toXml(SystemConfig());
 
-        // A disk that fills up halfway through: even root cannot write past this limit.
-        rlimit original{};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &original), 0);
-        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = original;
-        small.rlim_cur = rlim_t(before.size() + 10);
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        // A disk that fills up halfway through.
+        FileSizeLimit full(before.size() + 10);
         const Status status = MoldSettingsFile::write(everyKind(), path);
-        setrlimit(RLIMIT_FSIZE, &original);
-        std::signal(SIGXFSZ, previousHandler);
+        full.lift();
 
         QCOMPARE(status, Status::WriteFailed);
         QFile file(path);

@@ -1,6 +1,7 @@
 // The plot written to a file as shown: its size, the zone where the configuration puts
 // it, the legend of the visible channels.
 
+#include "FileSizeLimit.h"
 #include "GLXAxis.h"
 #include "GLYAxis.h"
 #include "PlotExport.h"
@@ -70,6 +71,25 @@ private Q_SLOTS:
         QCOMPARE(image.pixelColor(PlotExport::LegendColumnWidth + 16, legend), QColor(Qt::blue));
         QCOMPARE(image.pixelColor(2 * PlotExport::LegendColumnWidth + 16, legend),
                  QColor(Qt::white));
+    }
+
+    // A full disk: the export fails and the earlier one stays whole.
+    void failedExportKeepsTheEarlierFile()
+    {
+        PlotViewFixture f(2);
+        QTemporaryDir dir;
+        const auto contents = [](QFile&& file) {
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        for (const QString& path : {dir.filePath("plot.png"), dir.filePath("plot.pdf")}) {
+            QVERIFY(PlotExport::save(*f.view, path));
+            const QByteArray before = contents(QFile(path));
+            FileSizeLimit full(before.size() / 2);
+            QVERIFY(!PlotExport::save(*f.view, path));
+            full.lift();
+            QCOMPARE(contents(QFile(path)), before);
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
     }
 };
 

@@ -10,8 +10,7 @@
 #include <QTextStream>
 
 #ifdef Q_OS_LINUX
-#include <csignal>
-#include <sys/resource.h>
+#include "FileSizeLimit.h"
 #endif
 
 using namespace Fixture;
@@ -236,21 +235,58 @@ private Q_SLOTS:
         QVERIFY(r.startShot());
         QVERIFY(addRows(r.feeder, 0, 2));
         QVERIFY(r.append());
-        // A full disk, imitated by a file size limit just past the current end.
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit old{};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-        rlimit tight = old;
-        tight.rlim_cur = rlim_t(QFileInfo(r.allWave()).size() + 30);
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
+        const QString first = r.allWave();
+        FileSizeLimit full(QFileInfo(first).size() + 30);
         QVERIFY(addRows(r.feeder, 2, 50));
-        const bool appended = r.append();
-        setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, oldHandler);
-        QVERIFY(!appended);
-        QCOMPARE(readAll(r.allWave()), Header + rows(0, 2));
+        QVERIFY(!r.append());
+        QCOMPARE(readAll(first), Header + rows(0, 2));
+        full.lift();
         QVERIFY(r.append()); // the rows come again
-        QCOMPARE(readAll(r.allWave()), Header + rows(0, 52));
+        QCOMPARE(readAll(first), Header + rows(0, 52));
+        // No file is left without its header, and the shot after records again.
+        FileSizeLimit stillFull(100);
+        r.now = r.now.addSecs(1);
+        QVERIFY(!r.startShot());
+        QCOMPARE(r.dayFiles(), QStringList{QStringLiteral("all_") + Name});
+        stillFull.lift();
+        QVERIFY(r.startShot());
+        QCOMPARE(readAll(r.allWave()), Header);
+    }
+
+    // A full disk: a half line is cut off again, and once there is room the next line is
+    // written, with the header a new file needs.
+    void logAppendFailsWholeAndResumesWhenSpaceReturns_data()
+    {
+        QTest::addColumn<bool>("machine");
+        QTest::addColumn<int>("linesBefore");
+        QTest::newRow("shot log") << false << 1;
+        QTest::newRow("shot log, new file") << false << 0;
+        QTest::newRow("machine log") << true << 1;
+        QTest::newRow("machine log, new file") << true << 0;
+    }
+
+    void logAppendFailsWholeAndResumesWhenSpaceReturns()
+    {
+        QFETCH(bool, machine);
+        QFETCH(int, linesBefore);
+        const auto write = [machine](Recording& r) {
+            return machine ? r.files.writeMachineLog({"Cycle time"}, "2012/05/10 13:45:20, 1, 2\n")
+                           : r.files.writeShotLog(ShotLogFormat::snapshot(r.shot));
+        };
+        const QString name = machine ? "2012-05/log_120510.csv" : "2012-05/log_MOLD1_120510p.csv";
+        Recording r;
+        Recording expected;
+        for (int i = 0; i < linesBefore; ++i)
+            QVERIFY(write(r) && write(expected));
+        QVERIFY(write(expected));
+        const QString before = readAll(r.data(name));
+        FileSizeLimit full(QFileInfo(r.data(name)).size() + 20);
+        QVERIFY(!write(r));
+        full.lift();
+        QVERIFY(!r.files.takeLastError().isEmpty()); // for the recording indicator
+        QCOMPARE(readAll(r.data(name)), before);
+        QVERIFY(write(r));
+        QCOMPARE(readAll(r.data(name)), readAll(expected.data(name)));
     }
 #endif
 

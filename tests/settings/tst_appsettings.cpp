@@ -1,7 +1,10 @@
 #include "AppSettings.h"
+#include "ChannelDisplaySettings.h"
+#include "FileSizeLimit.h"
 #include "TestMain.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QHostAddress>
 #include <QSysInfo>
 
@@ -46,6 +49,23 @@ private Q_SLOTS:
             if (hues.contains(i))
                 QCOMPARE(file.value("color").value<QColor>(), QColor::fromHsv(hues[i], 255, 255));
         }
+    }
+
+    // A disk that fills up while a colour is stored: told, and once there is room the store
+    // is written whole, with the colour.
+    void choiceCutShortByAFullDiskIsWrittenWhenThereIsRoom()
+    {
+        QVERIFY(AppSettings::initialise());
+        const qint64 size = QFileInfo(AppSettings().fileName()).size();
+        ChannelDisplaySettings display;
+        display.setColor(3, Qt::red);
+        FileSizeLimit full(size / 2);
+        QVERIFY(!display.sync());
+        full.lift();
+        QVERIFY(ChannelDisplaySettings().sync());
+        QFile file(AppSettings().fileName());
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll().endsWith("\nsize=40\n"));
+        QCOMPARE(ChannelDisplaySettings().entry(3).color, QColor(Qt::red));
     }
 
     void existingValuesAndChosenColoursAreKept()

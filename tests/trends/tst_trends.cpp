@@ -4,10 +4,12 @@
 
 #include "ChannelConfig.h"
 #include "FileController.h"
+#include "FileSizeLimit.h"
 #include "LimitSuggestion.h"
 #include "ShotLogFiles.h"
 #include "ShotLogReader.h"
 #include "TestMain.h"
+#include "TrendCsv.h"
 #include "TrendStatistics.h"
 
 #include <QDir>
@@ -158,6 +160,25 @@ private Q_SLOTS:
         ShotLogReader older(0);
         older.read("Time, Shot, Result, CH1_Peak\n2011/01/02 03:04:06.7, 9, OK, 12.5\n");
         QVERIFY(!older.shots()[0].has(TrendItem::Slope));
+    }
+
+    // A full disk: the export tells why it failed and the earlier export stays whole.
+    void failedExportKeepsTheEarlierFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("trend.csv");
+        TrendShot one;
+        one.values.fill(52.3f);
+        QString error;
+        QVERIFY(TrendCsv::write(path, {one}, 1, TrendItem::Peak, error));
+        FileSizeLimit full(100);
+        QVERIFY(!TrendCsv::write(path, QList<TrendShot>(100, one), 1, TrendItem::Peak, error));
+        full.lift();
+        QCOMPARE(error, "the disk is full");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(file.readAll()), TrendCsv::text({one}, 1, TrendItem::Peak));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
     }
 
     void suggestsLimitsFromTheLastOkShots_data()

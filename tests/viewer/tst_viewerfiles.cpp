@@ -1,6 +1,7 @@
 // Reading recorded files as the data viewer opens them, and the monitoring waveform and
 // average files it writes and reads.
 #include "DataSetReader.h"
+#include "FileSizeLimit.h"
 #include "MonitoringWaveformFile.h"
 #include "TestMain.h"
 #include "WaveformCsv.h"
@@ -133,6 +134,20 @@ private Q_SLOTS:
             QCOMPARE(r.status, MonitoringWaveformFile::FormatError);
             QCOMPARE(r.waveform.series.size(), 1);
         }
+    }
+
+    // A full disk: the write fails and the earlier file stays whole, also when the text is
+    // small enough to wait in a buffer until the file is closed.
+    void failedWriteKeepsTheEarlierFile()
+    {
+        QTemporaryDir dir;
+        const QString path = save(dir, "mold.wavcsv", "earlier\n");
+        FileSizeLimit full(20);
+        QVERIFY(!MonitoringWaveformFile::write(path, QByteArray(1000, 'x')));
+        full.lift();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == "earlier\n");
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
     }
 
     void averageFileIsShapedLikeARecordedFile()
