@@ -72,10 +72,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     (void)once;
     if (size < 1)
         return 0;
-    firmwareType = (data[0] & 1) ? 3 : 0;
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
 
-    BUPacket packet;
+    // A packet takes its length limits from the firmware type when it is made; one each.
+    const auto make = [](int type) {
+        firmwareType = type;
+        return new BUPacket;
+    };
+    static BUPacket* const current = make(0);
+    static BUPacket* const legacy = make(3);
+    firmwareType = (data[0] & 1) ? 3 : 0;
+    BUPacket& packet = (data[0] & 1) ? *legacy : *current;
     const QByteArray reply = bytes.mid(1);
     if (ControlPort::decodeReply(reply, packet) &&
         (reply.size() != BUPacket::HeaderSize + packet.length() ||
