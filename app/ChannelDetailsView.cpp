@@ -216,13 +216,28 @@ void ChannelDetailsView::finishGrid()
 
 void ChannelDetailsView::addHeader()
 {
-    const QList<QPair<int, QString>> titles = {
-        {NameColumn, tr("Name")}, {PeakColumn, tr("Peak")}, {IntegralColumn, tr("Integral")}};
-    for (const auto& [column, title] : titles) {
-        auto* label = new QLabel(title, this);
+    m_headerLabels.clear();
+    for (int column : {NameColumn, PeakColumn, IntegralColumn}) {
+        auto* label = new QLabel(this);
         m_layout->addWidget(label, 0, column);
         m_builtWidgets.append(label);
+        m_headerLabels.append(label);
     }
+    setHeaderTexts();
+}
+
+void ChannelDetailsView::setHeaderTexts()
+{
+    const QString titles[] = {tr("Name"), tr("Peak"), tr("Integral")};
+    for (qsizetype i = 0; i < m_headerLabels.size(); ++i)
+        m_headerLabels.at(i)->setText(titles[i]);
+}
+
+void ChannelDetailsView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        setHeaderTexts();
+    QWidget::changeEvent(event);
 }
 
 void ChannelDetailsView::addRow(int channel, const QString& title,

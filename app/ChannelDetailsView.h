@@ -8,6 +8,7 @@
 
 class ChannelDetailsLabel;
 class QCheckBox;
+class QLabel;
 class QGridLayout;
 class QLineEdit;
 class QPushButton;
@@ -62,6 +63,8 @@ Q_SIGNALS:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // A new interface language: the column titles again.
+    void changeEvent(QEvent* event) override;
 
 private Q_SLOTS:
     void colorDialogRequested();
@@ -82,6 +85,7 @@ private:
     void resetGrid();
     void finishGrid();
     void addHeader();
+    void setHeaderTexts();
     void addRow(int channel, const QString& title, const ChannelDisplaySettings::Entry& display);
     QLineEdit* addValueField(const QString& name, int gridRow, int column);
     Row* rowOf(int channel);
@@ -92,6 +96,7 @@ private:
 
     QGridLayout* m_layout = nullptr;
     QList<QWidget*> m_builtWidgets;
+    QList<QLabel*> m_headerLabels; // name, peak, integral
     std::vector<Row> m_rows;
     int m_samplingInterval = 0;
     quint8 m_focusChannel = 0;

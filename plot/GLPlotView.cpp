@@ -116,6 +116,9 @@ void GLPlotView::buildLayout()
     m_headerLabel->setStyleSheet(
         QStringLiteral("border: 1px solid; border-color: #808080; background-color: black; "
                        "color: lightgray; font-size:9pt"));
+    // A long reference or settings name is cut off at the plot's edge (the tool tip holds
+    // it whole) rather than widening the plot and the window around it.
+    m_headerLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     layout->addWidget(m_headerLabel, 1, 1, 1, 2);
 
     buildYAxisColumn(layout);
@@ -371,6 +374,7 @@ QString GLPlotView::headerText() const
 void GLPlotView::updateHeader()
 {
     m_headerLabel->setText(headerText());
+    m_headerLabel->setToolTip(m_headerLabel->text());
 }
 
 void GLPlotView::setFocusChannel(int ch)

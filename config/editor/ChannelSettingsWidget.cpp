@@ -156,11 +156,14 @@ void ChannelSettingsWidget::setSystemConfig(SystemConfig* config)
     plot->setGridOpacity(float(settings.gridOpacity()));
     plot->setReferenceWaveformOpacity(float(settings.referenceWaveformOpacity()));
     plot->setRangeOpacity(float(settings.rangeOpacity()));
-    plot->setPressureFullScale(float(settings.pressureDisplayRange()));
     ChannelDisplaySettings display;
     for (int c = 0; c < plot->channelCount(); ++c)
         plot->setChannelColor(c, display.entry(c).color);
+    if (!m_referenceName.isEmpty())
+        plot->setReferenceWaveforms(m_referenceWaveforms, m_referenceInterval, m_referenceName);
     refreshPlot();
+    // Only channels that the configuration made pressure channels take the full scale.
+    plot->setPressureFullScale(float(settings.pressureDisplayRange()));
 }
 
 void ChannelSettingsWidget::refreshPlot()
@@ -310,6 +313,9 @@ void ChannelSettingsWidget::setSettingsName(const QString& name)
 void ChannelSettingsWidget::setReferenceWaveforms(const QList<GLWaveform>& waveforms, int interval,
                                                   const QString& fileName)
 {
+    m_referenceWaveforms = waveforms;
+    m_referenceInterval = interval;
+    m_referenceName = fileName;
     m_ui->plotView->setReferenceWaveforms(waveforms, interval, fileName);
 }
 

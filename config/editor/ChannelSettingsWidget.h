@@ -73,4 +73,9 @@ private:
     int m_channelIndex = -1;
     QString m_settingsName;
     QString m_shotLogFolder;
+    // The reference the main window loaded, kept to draw again on the channels that a
+    // new configuration brings.
+    QList<GLWaveform> m_referenceWaveforms;
+    int m_referenceInterval = 0;
+    QString m_referenceName;
 };

@@ -93,6 +93,14 @@ void TestLanguages::switchingLanguageRetranslatesTheWindowAndAnOpenDialog()
     QVERIFY(!window.findChild<QAction*>("actionKorean")->isVisible());
     auto* viewer = window.findChild<QPushButton*>("viewerButton");
     QTRY_COMPARE(viewer->text(), QStringLiteral("WAVEFORM EDITOR"));
+    // The channel list's column titles, which the code builds.
+    const auto detailsTitle = [&window](const QString& text) {
+        const auto labels =
+            window.findChild<QWidget*>("channelDetailsView")->findChildren<QLabel*>();
+        return std::any_of(labels.begin(), labels.end(),
+                           [&text](const QLabel* label) { return label->text() == text; });
+    };
+    QVERIFY(detailsTitle(QStringLiteral("Peak")));
 
     MoldConfigWindow* editor = window.moldConfigWindow();
     editor->show();
@@ -116,6 +124,7 @@ void TestLanguages::switchingLanguageRetranslatesTheWindowAndAnOpenDialog()
     QTRY_COMPARE(viewer->text(), QStringLiteral("波形エディタ"));
     QTRY_COMPARE(period->text(), QStringLiteral("測定時間:"));
     QTRY_COMPARE(zoneTimeLabels(QStringLiteral("時間:")), 3);
+    QVERIFY(detailsTitle(QStringLiteral("ピーク")));
     window.findChild<QAction*>("actionEnglish")->trigger();
     QTRY_COMPARE(viewer->text(), QStringLiteral("WAVEFORM EDITOR"));
     QTRY_COMPARE(period->text(), QStringLiteral("Time span:"));

@@ -3,6 +3,7 @@
 #include "PlotViewFixture.h"
 #include "TestMain.h"
 
+#include <QLabel>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QSlider>
@@ -47,6 +48,19 @@ private Q_SLOTS:
         QCOMPARE(f.view->xEnd() - f.view->xStart(), 20.0);
         QVERIFY(near((f.view->xStart() + f.view->xEnd()) / 2, centre, 1.0));
         QCOMPARE(f.view->xScaleSlider()->value(), 8);
+    }
+
+    void longReferenceNameNeitherWidensTheViewNorIsLost()
+    {
+        PlotViewFixture f;
+        const int narrowest = f.view->minimumSizeHint().width();
+        const QString name = QString(300, QLatin1Char('r')) + QStringLiteral(".csv");
+        f.view->setReferenceName(name);
+        QCOMPARE(f.view->minimumSizeHint().width(), narrowest);
+        const QList<QLabel*> labels = f.view->findChildren<QLabel*>();
+        QVERIFY(std::any_of(labels.begin(), labels.end(), [&name](const QLabel* label) {
+            return label->toolTip().contains(name);
+        }));
     }
 
     void scrollBarsFollowTheVisibleWindow()

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -92,6 +93,15 @@ private Q_SLOTS:
         QCOMPARE(window.plotView()->channel(0)->dataFileCount(), 4);
         const auto* combo = window.findChild<QComboBox*>(QStringLiteral("channelComboBox"));
         QCOMPARE(combo->itemText(1), QStringLiteral("2: <Untitled>"));
+        // Filled after the window was shown, the selector still shows whole names.
+        const auto nameFits = [combo] {
+            QStyleOptionComboBox option;
+            option.initFrom(combo);
+            const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                               QStyle::SC_ComboBoxEditField, combo);
+            return field.width() >= combo->fontMetrics().horizontalAdvance(combo->itemText(1));
+        };
+        QTRY_VERIFY(nameFits());
         QVERIFY2(window.notice().contains(QStringLiteral("all_2.csv, all_3.csv")),
                  qPrintable(window.notice()));
         QCOMPARE(window.plotView()->average(0).size(), 101);

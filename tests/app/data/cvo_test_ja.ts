@@ -16,6 +16,13 @@
     </message>
 </context>
 <context>
+    <name>ChannelDetailsView</name>
+    <message>
+        <source>Peak</source>
+        <translation>ピーク</translation>
+    </message>
+</context>
+<context>
     <name>ZoneEditorWidget</name>
     <message>
         <source>Time:</source>

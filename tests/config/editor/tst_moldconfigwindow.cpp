@@ -1,6 +1,7 @@
 #include "AppSettings.h"
 #include "ChannelConfig.h"
 #include "ChannelSettingsWidget.h"
+#include "GLPlotView.h"
 #include "ModuleConfigBase.h"
 #include "MoldConfigWindow.h"
 #include "MoldFileController.h"
@@ -55,6 +56,7 @@ private slots:
     void treeShowsModulesAndChannelsAndFollowsTheChannelPage();
     void loadedFileKeepsTheUnitsModuleIdentifiers();
     void failedSaveKeepsTheEditorOpen();
+    void channelPlotKeepsTheReferenceAndFullScaleWhenReopened();
 
 private:
     std::unique_ptr<QTemporaryDir> m_folder;
@@ -95,6 +97,25 @@ void TestMoldConfigWindow::treeShowsModulesAndChannelsAndFollowsTheChannelPage()
     name->clear();
     QTest::keyClicks(name, QStringLiteral("Runner"));
     QCOMPARE(krt->child(1)->text(0), QStringLiteral("2:Runner"));
+}
+
+// LOAD REFERENCE comes before SETTINGS, which hands the editor the configuration in use
+// again: the channel page still draws the reference, at the operator's full scale.
+void TestMoldConfigWindow::channelPlotKeepsTheReferenceAndFullScaleWhenReopened()
+{
+    AppSettings().setValue(SettingKey::PressureDisplayRange, 25);
+    MoldConfigWindow window;
+    window.setConfiguration(krt24AndZrc(KrtUnitId, ZrcUnitId), false);
+    const QList<GLWaveform> reference{GLWaveform(200, 8.0f), GLWaveform(200, 12.0f)};
+    window.setReferenceWaveforms(reference, 5, QStringLiteral("all_MOLD-7_000001.csv"));
+    window.setConfiguration(krt24AndZrc(KrtUnitId, ZrcUnitId), false);
+    window.show();
+    auto* tree = window.findChild<QTreeWidget*>("systemTreeWidget");
+    tree->setCurrentItem(tree->topLevelItem(0)->child(0)->child(1));
+    const GLPlotData* channel = window.findChild<GLPlotView*>("plotView")->channel(1);
+    QCOMPARE(channel->referenceWaveform(), reference.at(1));
+    QCOMPARE(channel->yMax(), 25.0f);
+    AppSettings().setValue(SettingKey::PressureDisplayRange, 200);
 }
 
 void TestMoldConfigWindow::loadedFileKeepsTheUnitsModuleIdentifiers()
