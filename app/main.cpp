@@ -8,17 +8,12 @@
 #include <QDebug>
 #include <QPixmap>
 #include <QSplashScreen>
-#include <QSurfaceFormat>
 
 int main(int argc, char* argv[])
 {
     // The plot draws with the fixed-function pipeline, which core profiles lack. The
     // format must be the default before the application object creates any context.
-    QSurfaceFormat format;
-    format.setRenderableType(QSurfaceFormat::OpenGL);
-    format.setVersion(2, 1);
-    format.setProfile(QSurfaceFormat::CompatibilityProfile);
-    QSurfaceFormat::setDefaultFormat(format);
+    PlotRendering::useFixedFunctionFormat();
 
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QString::fromLatin1(AppSettings::Organisation));

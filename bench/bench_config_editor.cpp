@@ -5,11 +5,11 @@
 //   bench_config_editor [rounds]     (run under a display or xvfb-run)
 
 #include "MoldConfigWindow.h"
+#include "PlotRendering.h"
 #include "SystemConfig.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QSurfaceFormat>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
@@ -42,10 +42,7 @@ int main(int argc, char* argv[])
     QTemporaryDir home;
     qputenv("HOME", QFile::encodeName(home.path()));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + "/.config"));
-    QSurfaceFormat format;
-    format.setVersion(2, 1);
-    format.setProfile(QSurfaceFormat::CompatibilityProfile);
-    QSurfaceFormat::setDefaultFormat(format);
+    PlotRendering::useFixedFunctionFormat();
     QApplication app(argc, argv);
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;

@@ -16,6 +16,7 @@
 // Usage: bench_plot_paint [frames]
 #include "GLPlotArea.h"
 #include "GLPlotView.h"
+#include "PlotRendering.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -23,7 +24,6 @@
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
 #include <QOpenGLWidget>
-#include <QSurfaceFormat>
 #include <QTest>
 
 #include <algorithm>
@@ -169,11 +169,7 @@ void print(const char* what, const Figures& f)
 
 int main(int argc, char* argv[])
 {
-    QSurfaceFormat format;
-    format.setRenderableType(QSurfaceFormat::OpenGL);
-    format.setVersion(2, 1);
-    format.setProfile(QSurfaceFormat::CompatibilityProfile);
-    QSurfaceFormat::setDefaultFormat(format);
+    PlotRendering::useFixedFunctionFormat();
     QApplication app(argc, argv);
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
     const int frames = argc > 1 ? std::max(5, std::atoi(argv[1])) : 60;

@@ -9,6 +9,10 @@
 // surface costs more than the plot costs to draw.
 namespace PlotRendering {
 
+// The plot draws with the fixed-function pipeline, which core profiles lack. Makes that
+// the default surface format; call it before the application object creates any context.
+void useFixedFunctionFormat();
+
 struct Probe
 {
     bool usable = false; // a context with the fixed-function pipeline

@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QSurfaceFormat>
 #include <QTimer>
 
 #include <cstdio>
@@ -18,11 +17,7 @@
 int main(int argc, char* argv[])
 {
     // As the manager's own entry: the plot's fixed-function format before any context.
-    QSurfaceFormat format;
-    format.setRenderableType(QSurfaceFormat::OpenGL);
-    format.setVersion(2, 1);
-    format.setProfile(QSurfaceFormat::CompatibilityProfile);
-    QSurfaceFormat::setDefaultFormat(format);
+    PlotRendering::useFixedFunctionFormat();
 
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QString::fromLatin1(AppSettings::Organisation));
