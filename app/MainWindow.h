@@ -255,6 +255,10 @@ private:
     QLabel* m_wdtCountLabel = nullptr;
     QPushButton* m_wdtCountClearButton = nullptr;
     QProgressBar* m_shotProgressBar = nullptr;
+    // Packets of one read are shown in the progress bar once (it repaints at once on
+    // every visible change, which costs a whole window on a software GL driver).
+    int m_shownPacketCount = 0;
+    bool m_packetCountUpdatePending = false;
 
     bool m_unitOnline = true;
     quint8 m_focusChannel = 0;

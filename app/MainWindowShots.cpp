@@ -19,6 +19,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include <utility>
+
 void MainWindow::createShotHandler()
 {
     m_shotHandler = std::make_unique<ShotHandler>();
@@ -34,8 +36,18 @@ void MainWindow::createShotHandler()
 
     connect(handler, &ShotHandler::shotStarted, this,
             [this](ShotData* shot) { showShotStarted(*shot); });
-    connect(handler, &ShotHandler::samplePacketsReceived, this,
-            [this](int count) { m_shotProgressBar->setValue(count); });
+    connect(handler, &ShotHandler::samplePacketsReceived, this, [this](int count) {
+        m_shownPacketCount = count;
+        if (std::exchange(m_packetCountUpdatePending, true))
+            return;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_packetCountUpdatePending = false;
+                m_shotProgressBar->setValue(m_shownPacketCount);
+            },
+            Qt::QueuedConnection);
+    });
     connect(handler, &ShotHandler::becameIdle, this, &MainWindow::showIdle);
     connect(handler, &ShotHandler::shotResultHandled, this, &MainWindow::checkDiskSpace);
     connect(handler, &ShotHandler::unitResetDetected, this, &MainWindow::handleUnitReset);

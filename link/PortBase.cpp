@@ -60,12 +60,14 @@ void PortBase::readData()
     if (m_held || m_decoding)
         return; // the bytes wait in the socket; the running loop or the release takes them
     m_decoding = true;
-    do {
-        m_receiver.append(m_socket->readAll());
-        while (!m_held && m_receiver.decodeNext())
-            Q_EMIT packetReceived(m_packet);
-    } while (!m_held && m_socket->bytesAvailable() > 0);
+    m_receiver.append(m_socket->readAll());
+    while (!m_held && m_receiver.decodeNext())
+        Q_EMIT packetReceived(m_packet);
     m_decoding = false;
+    // Bytes that came while a handler ran the event loop have had their readyRead: take
+    // them from the event loop, which a unit streaming without pause must not starve.
+    if (!m_held && m_socket->bytesAvailable() > 0)
+        QMetaObject::invokeMethod(this, &PortBase::readData, Qt::QueuedConnection);
 }
 
 void PortBase::holdPackets()
