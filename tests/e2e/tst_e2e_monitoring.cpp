@@ -161,8 +161,11 @@ private Q_SLOTS:
         const qint32 afterReset = qint32(unit.simulator()->statistics().lastShotNumber.load()) + 3;
         QTRY_VERIFY_WITH_TIMEOUT(!recorded.isEmpty() && recorded.last() >= afterReset, TimeoutMs);
         QVERIFY(!completed.isEmpty());
-        recorded.removeIf([&](qint32 number) { return number < completed.first(); });
-        QCOMPARE(recorded, completed.first(recorded.size()));
+        QList<qint32> got = recorded;
+        got.removeIf([&](qint32 number) { return number < completed.first(); });
+        // The simulator's reports are queued: wait until it has told of every shot recorded.
+        QTRY_VERIFY_WITH_TIMEOUT(completed.size() >= got.size(), TimeoutMs);
+        QCOMPARE(got, completed.first(got.size()));
     }
 
     void unreachableUnitShowsTheLastFileOffline()
