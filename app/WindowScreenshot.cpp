@@ -3,6 +3,7 @@
 #include <QDebug>
 #include <QPixmap>
 #include <QPointer>
+#include <QSaveFile>
 #include <QTimer>
 #include <QWidget>
 
@@ -12,7 +13,10 @@ constexpr int DefaultDelayMs = 3000;
 
 void grab(QWidget* window, const QString& path)
 {
-    if (window->grab().save(path, "PNG")) {
+    // Written beside and renamed over, so a full disk keeps an earlier picture whole.
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+        window->grab().save(&file, "PNG") && file.commit()) {
         qInfo().noquote() << "Screenshot saved to" << path;
     } else {
         qWarning().noquote() << "Screenshot could not be saved to" << path;

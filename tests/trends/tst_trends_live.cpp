@@ -2,6 +2,7 @@
 // day's log, then grows by one point per shot that ends.
 
 #include "AppSettings.h"
+#include "FileSizeLimit.h"
 #include "MainWindow.h"
 #include "ShotData.h"
 #include "SimulatorTestSupport.h"
@@ -9,6 +10,7 @@
 #include "TrendsWindow.h"
 #include "UserPrompt.h"
 
+#include <QImage>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -60,6 +62,33 @@ private Q_SLOTS:
             QCOMPARE(sizes[i], before + i + 1);
         QTRY_COMPARE_WITH_TIMEOUT(qsizetype(trends->pointCount()), trends->shots().size(),
                                   TimeoutMs);
+
+        // The chart's picture, then again on a full disk: told why, the first picture whole.
+        QTemporaryDir exportFolder;
+        const QString png = exportFolder.filePath("trend.png");
+        UserPrompt::setFileHandler([&](const UserPrompt::FileRequest&) { return png; });
+        QStringList warnings;
+        UserPrompt::setMessageHandler([&](const UserPrompt::Message& message) {
+            warnings.append(message.text);
+            return QMessageBox::Ok;
+        });
+        auto* exportButton = trends->findChild<QPushButton*>("exportPngButton");
+        exportButton->click();
+        QVERIFY(warnings.isEmpty());
+        QFile first(png);
+        QVERIFY(first.open(QIODevice::ReadOnly));
+        const QByteArray picture = first.readAll();
+        first.close();
+        QVERIFY(QImage::fromData(picture, "PNG").width() > 100);
+        {
+            FileSizeLimit full(100);
+            exportButton->click();
+        }
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY(first.open(QIODevice::ReadOnly));
+        QCOMPARE(first.readAll(), picture);
+        QCOMPARE(QDir(exportFolder.path()).entryList(QDir::Files).size(), 1);
+        UserPrompt::setFileHandler({});
         UserPrompt::setMessageHandler({});
         resetFirmwareType();
     }

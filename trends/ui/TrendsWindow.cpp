@@ -11,6 +11,7 @@
 #include <QCursor>
 #include <QDir>
 #include <QEvent>
+#include <QSaveFile>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QToolTip>
@@ -322,7 +323,10 @@ void TrendsWindow::exportPng()
         tr("PNG images (*.png)"));
     if (path.isEmpty())
         return;
-    if (!m_ui->chartView->grab().save(path, "PNG"))
+    // Written beside and renamed over: a full disk keeps the earlier export whole.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        !m_ui->chartView->grab().save(&file, "PNG") || !file.commit())
         UserPrompt::warning(this, tr("Export Chart"),
                             tr("Cannot write %1.").arg(QDir::toNativeSeparators(path)));
 }
