@@ -61,14 +61,11 @@ bool AppSettings::initialise()
     QSettings::setDefaultFormat(QSettings::IniFormat);
 
     AppSettings settings;
+    // A full disk while a newer version adds its defaults must not cut the store short.
+    const QVariantHash before = settings.snapshot();
     settings.writeMissingDefaults();
     settings.writeMissingChannelDisplayDefaults();
-    settings.sync();
-    if (settings.status() != QSettings::NoError) {
-        qWarning().noquote() << "Settings could not be written to" << settings.fileName();
-        return false;
-    }
-    return restrictToOwner();
+    return settings.syncOrRevert(before) && restrictToOwner();
 }
 
 bool AppSettings::restrictToOwner()

@@ -68,6 +68,31 @@ private Q_SLOTS:
         QCOMPARE(ChannelDisplaySettings().entry(3).color, QColor(Qt::red));
     }
 
+    // A newer version adds its defaults to a store on a full disk: the store stays whole
+    // and gets them once there is room.
+    void defaultsAddedOnAFullDiskKeepTheStoreWhole()
+    {
+        {
+            AppSettings s;
+            s.setValue("dataPath", "/srv/shots");
+        }
+        QFile file(AppSettings().fileName());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray stored = file.readAll();
+        file.close();
+        {
+            FileSizeLimit full(stored.size() + 200);
+            QVERIFY(!AppSettings::initialise());
+        }
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), stored);
+        file.close();
+        QVERIFY(AppSettings::initialise());
+        QCOMPARE(AppSettings().dataPath(), "/srv/shots");
+        QCOMPARE(AppSettings().moldMachineSerialPort(), "COM1");
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll().contains("moldMachineSerialPort"));
+    }
+
     void existingValuesAndChosenColoursAreKept()
     {
         {
