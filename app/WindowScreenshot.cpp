@@ -1,9 +1,10 @@
 #include "WindowScreenshot.h"
 
+#include "WholeFile.h"
+
 #include <QDebug>
 #include <QPixmap>
 #include <QPointer>
-#include <QSaveFile>
 #include <QTimer>
 #include <QWidget>
 
@@ -13,10 +14,7 @@ constexpr int DefaultDelayMs = 3000;
 
 void grab(QWidget* window, const QString& path)
 {
-    // Written beside and renamed over, so a full disk keeps an earlier picture whole.
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-        window->grab().save(&file, "PNG") && file.commit()) {
+    if (WholeFile::writePng(path, window->grab().toImage())) {
         qInfo().noquote() << "Screenshot saved to" << path;
     } else {
         qWarning().noquote() << "Screenshot could not be saved to" << path;

@@ -4,6 +4,7 @@
 #include "GLPlotView.h"
 #include "GLXAxis.h"
 #include "GLYAxis.h"
+#include "WholeFile.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -11,22 +12,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace {
-
-bool writeWhole(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    // Unbuffered: a write cut short shows here, before commit() would rename the file.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
 
 struct LegendEntry
 {
@@ -121,7 +108,7 @@ bool PlotExport::save(GLPlotView& view, const QString& path, QString* error)
     } else if (ok) {
         ok = image.save(&buffer, "PNG");
     }
-    ok = ok && writeWhole(path, bytes);
+    ok = ok && WholeFile::write(path, bytes);
     if (!ok && error)
         *error =
             QCoreApplication::translate("PlotExport", "The plot could not be written to \"%1\".")

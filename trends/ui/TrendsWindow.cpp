@@ -6,12 +6,12 @@
 #include "TrendChart.h"
 #include "TrendCsv.h"
 #include "UserPrompt.h"
+#include "WholeFile.h"
 #include "ui_TrendsWindow.h"
 
 #include <QCursor>
 #include <QDir>
 #include <QEvent>
-#include <QSaveFile>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QToolTip>
@@ -323,10 +323,7 @@ void TrendsWindow::exportPng()
         tr("PNG images (*.png)"));
     if (path.isEmpty())
         return;
-    // Written beside and renamed over: a full disk keeps the earlier export whole.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        !m_ui->chartView->grab().save(&file, "PNG") || !file.commit())
+    if (!WholeFile::writePng(path, m_ui->chartView->grab().toImage()))
         UserPrompt::warning(this, tr("Export Chart"),
                             tr("Cannot write %1.").arg(QDir::toNativeSeparators(path)));
 }
