@@ -90,7 +90,9 @@ void ControlPortImpl::waitForWorker()
     const quint64 wakeAtEntry = m_wakeCount;
     quint64 stageSeen = m_stageCount;
     while (m_wakeCount == wakeAtEntry) {
-        if (m_condition.wait(&m_mutex, m_stageTimeoutMs + CallerWaitMarginMs))
+        if (m_condition.wait_for(
+                m_mutex, std::chrono::milliseconds(m_stageTimeoutMs + CallerWaitMarginMs)) ==
+            std::cv_status::no_timeout)
             continue; // woken: the loop condition tells a real wake-up from a spurious one
         if (m_wakeCount != wakeAtEntry)
             break;
@@ -160,7 +162,7 @@ int ControlPortImpl::sendRequest(const QByteArray& frame, bool waitForReply)
 void ControlPortImpl::wakeCaller()
 {
     ++m_wakeCount;
-    m_condition.wakeOne();
+    m_condition.notify_one();
 }
 
 void ControlPortImpl::startStageTimer()

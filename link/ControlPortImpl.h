@@ -5,7 +5,8 @@
 #include <QHostAddress>
 #include <QMutex>
 #include <QObject>
-#include <QWaitCondition>
+
+#include <condition_variable>
 
 class QTcpSocket;
 class QTimer;
@@ -82,7 +83,8 @@ private:
     void log(const char* what) const;
 
     mutable QMutex m_mutex;
-    QWaitCondition m_condition;
+    // Waits on the QMutex through the standard library, which thread checkers see into.
+    std::condition_variable_any m_condition;
     int m_state = Disconnected;
     int m_result = Success;
     qint64 m_expectedBytes = 4;

@@ -21,7 +21,7 @@ MqttPublisher::~MqttPublisher()
     {
         QMutexLocker lock(&m_mutex);
         m_stop = true;
-        m_wake.wakeAll();
+        m_wake.notify_all();
     }
     m_thread->wait();
     delete m_thread;
@@ -40,7 +40,7 @@ void MqttPublisher::publishShot(const QByteArray& payload)
 {
     QMutexLocker lock(&m_mutex);
     m_incoming.append(payload);
-    m_wake.wakeAll();
+    m_wake.notify_all();
 }
 
 void MqttPublisher::setUnitStatus(bool dataLinkUp, bool monitorMode)
@@ -51,7 +51,7 @@ void MqttPublisher::setUnitStatus(bool dataLinkUp, bool monitorMode)
     m_dataLinkUp = dataLinkUp;
     m_monitorMode = monitorMode;
     m_statusDirty = true;
-    m_wake.wakeAll();
+    m_wake.notify_all();
 }
 
 MqttPublisher::State MqttPublisher::state() const

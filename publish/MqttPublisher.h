@@ -8,8 +8,8 @@
 #include <QMutex>
 #include <QObject>
 #include <QString>
-#include <QWaitCondition>
 
+#include <condition_variable>
 #include <memory>
 
 class PublishQueue;
@@ -89,7 +89,8 @@ private:
 
     // Shared with the caller's thread, under m_mutex.
     mutable QMutex m_mutex;
-    QWaitCondition m_wake;
+    // Waits on the QMutex through the standard library, which thread checkers see into.
+    std::condition_variable_any m_wake;
     QList<QByteArray> m_incoming;
     bool m_stop = false;
     bool m_statusDirty = true;

@@ -59,7 +59,7 @@ void MqttPublisher::run()
         // Nothing can be kept: summaries are dropped, but counted in the log.
         QMutexLocker lock(&m_mutex);
         while (!m_stop)
-            m_wake.wait(&m_mutex, IdleWaitMs);
+            m_wake.wait_for(m_mutex, std::chrono::milliseconds(IdleWaitMs));
         if (!m_incoming.isEmpty())
             qWarning() << "Publisher not running:" << m_incoming.size() << "summaries dropped";
         destroyClient();
@@ -71,7 +71,7 @@ void MqttPublisher::run()
         {
             QMutexLocker lock(&m_mutex);
             if (!m_stop && !m_connected && !m_connecting && m_incoming.isEmpty())
-                m_wake.wait(&m_mutex, IdleWaitMs);
+                m_wake.wait_for(m_mutex, std::chrono::milliseconds(IdleWaitMs));
             if (m_stop)
                 break;
         }

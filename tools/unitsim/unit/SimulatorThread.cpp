@@ -1,5 +1,6 @@
 #include "SimulatorThread.h"
 
+#include "RunInThread.h"
 #include "UnitSimulator.h"
 
 SimulatorThread::SimulatorThread(const SimulatorOptions& options, QObject* parent)
@@ -33,8 +34,7 @@ void SimulatorThread::call(const std::function<void(UnitSimulator&)>& work)
     UnitSimulator* simulator = m_simulator;
     if (!simulator || !isRunning())
         return;
-    QMetaObject::invokeMethod(
-        simulator, [&] { work(*simulator); }, Qt::BlockingQueuedConnection);
+    runInThreadOf(simulator, [&] { work(*simulator); });
 }
 
 void SimulatorThread::run()

@@ -3,6 +3,7 @@
 #include "CommandHandler.h"
 #include "ControlServer.h"
 #include "DataServer.h"
+#include "RunInThread.h"
 #include "ShotStreamer.h"
 #include "UnitConfigCodec.h"
 #include "UnitState.h"
@@ -136,11 +137,7 @@ void UnitSimulator::stop()
 
 void UnitSimulator::runHere(const std::function<void()>& work) const
 {
-    if (QThread::currentThread() == thread())
-        work();
-    else
-        QMetaObject::invokeMethod(const_cast<UnitSimulator*>(this), work,
-                                  Qt::BlockingQueuedConnection);
+    runInThreadOf(const_cast<UnitSimulator*>(this), work);
 }
 
 FaultSwitches UnitSimulator::faults() const
