@@ -53,6 +53,11 @@ ControlPortImpl::ControlPortImpl(int stageTimeoutMs)
 ControlPortImpl::~ControlPortImpl()
 {
     log("dtor");
+    // The caller's close() released the mutex last. Taking it here shows that order to
+    // ThreadSanitizer, which cannot see into the event hand-over that brought us here.
+    {
+        QMutexLocker lock(&m_mutex);
+    }
     m_socket->disconnect(this);
     m_socket->abort();
 }
