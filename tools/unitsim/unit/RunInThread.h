@@ -4,13 +4,18 @@
 #include <QObject>
 #include <QThread>
 
+#include <atomic>
 #include <functional>
 #include <future>
 #include <memory>
 
-// Runs `work` in the thread of `target` and waits until it has run. The hand-back is a
-// std::future rather than a blocking queued call, so thread checkers see the ordering;
-// the promise is kept when the call ran and also when its event was dropped unrun.
+// Qt's event queue orders a queued call after what its sender did before posting it, but
+// inside QtCore, where thread checkers cannot look. Both sides also pass through this
+// counter, which shows them the same order.
+inline std::atomic<quint64> queuedCallFence{0};
+
+// Runs `work` in the thread of `target` and waits until it has run. The promise is kept
+// when the call ran and also when its event was dropped unrun.
 inline void runInThreadOf(QObject* target, const std::function<void()>& work)
 {
     if (QThread::currentThread() == target->thread()) {
@@ -24,7 +29,15 @@ inline void runInThreadOf(QObject* target, const std::function<void()>& work)
     };
     auto done = std::make_shared<Done>();
     std::future<void> finished = done->promise.get_future();
+    queuedCallFence.fetch_add(1, std::memory_order_release);
     QMetaObject::invokeMethod(
-        target, [&work, done = std::move(done)] { work(); }, Qt::QueuedConnection);
+        target,
+        [&work, done = std::move(done)] {
+            queuedCallFence.load(std::memory_order_acquire);
+            work();
+            queuedCallFence.fetch_add(1, std::memory_order_release);
+        },
+        Qt::QueuedConnection);
     finished.wait();
+    queuedCallFence.load(std::memory_order_acquire);
 }
