@@ -18,38 +18,61 @@ RawDataSaveWorker::~RawDataSaveWorker()
     // Queued behind whatever the window has sent, so the last shot's final append is
     // still written before the thread stops.
     QThread* thread = m_thread;
-    QMetaObject::invokeMethod(
-        this, [thread] { thread->quit(); }, Qt::QueuedConnection);
+    post([thread] { thread->quit(); });
     m_thread->wait();
+    // The worker took the last task under this lock, after everything it wrote; taking it
+    // here shows that order to thread checkers, which cannot see into QThread::wait().
+    std::lock_guard lock(m_tasksMutex);
     delete m_thread;
+}
+
+void RawDataSaveWorker::post(std::function<void()> task)
+{
+    {
+        std::lock_guard lock(m_tasksMutex);
+        m_tasks.push_back(std::move(task));
+    }
+    QMetaObject::invokeMethod(this, "runNext", Qt::QueuedConnection);
+}
+
+void RawDataSaveWorker::runNext()
+{
+    std::function<void()> task;
+    {
+        std::lock_guard lock(m_tasksMutex);
+        if (m_tasks.empty())
+            return;
+        task = std::move(m_tasks.front());
+        m_tasks.pop_front();
+    }
+    task();
 }
 
 void RawDataSaveWorker::requestNewRawDataFile(ShotData* shot)
 {
     const quint64 sequence = shot->sequence();
-    QMetaObject::invokeMethod(
-        this, [this, shot, sequence] { createNewRawDataFile(shot, sequence); },
-        Qt::QueuedConnection);
+    post([this, shot, sequence] { createNewRawDataFile(shot, sequence); });
 }
 
 void RawDataSaveWorker::requestRawDataSave(ShotData* shot, bool final)
 {
     if (!final) {
-        QMetaObject::invokeMethod(
-            this, [this, shot] { saveRawDataIncremental(shot); }, Qt::QueuedConnection);
+        post([this, shot] { saveRawDataIncremental(shot); });
         return;
     }
     const quint64 sequence = shot->sequence();
     const bool ng = shot->isNG();
-    QMetaObject::invokeMethod(
-        this, [this, shot, sequence, ng] { finishRawDataFile(shot, sequence, ng); },
-        Qt::QueuedConnection);
+    post([this, shot, sequence, ng] { finishRawDataFile(shot, sequence, ng); });
+}
+
+void RawDataSaveWorker::requestCallback(std::function<void()> callback)
+{
+    post(std::move(callback));
 }
 
 template <typename Write> void RawDataSaveWorker::queueLog(Write write)
 {
-    QMetaObject::invokeMethod(
-        this, [this, write] { report(write(*m_controller)); }, Qt::QueuedConnection);
+    post([this, write] { report(write(*m_controller)); });
 }
 
 void RawDataSaveWorker::requestLogHeader(int channelCount, FileController::LogEvent event)

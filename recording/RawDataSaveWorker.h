@@ -5,6 +5,10 @@
 
 #include <QObject>
 
+#include <deque>
+#include <functional>
+#include <mutex>
+
 class MachineLogSource;
 class QThread;
 
@@ -35,6 +39,8 @@ public:
     // The machine link's record names and latest replies are read on the calling thread.
     void requestMachineLogHeader(const MachineLogSource* link);
     void requestMachineLog(const MachineLogSource* link, const ShotData* shot);
+    // Runs `callback` on the worker's thread once everything requested before is done.
+    void requestCallback(std::function<void()> callback);
 
 Q_SIGNALS:
     // Emitted on the worker's thread after each operation, with its outcome.
@@ -45,6 +51,10 @@ Q_SIGNALS:
     void recordingStatusChanged(bool ok, const QString& reason);
 
 private:
+    // Each request is a task in m_tasks plus one queued call of runNext(), which runs the
+    // oldest task: requests run in order, and the hand-over is a lock thread checkers see.
+    void post(std::function<void()> task);
+    Q_INVOKABLE void runNext();
     void createNewRawDataFile(ShotData* shot, quint64 sequence);
     void saveRawDataIncremental(ShotData* shot);
     void finishRawDataFile(ShotData* shot, quint64 sequence, bool ng);
@@ -54,6 +64,8 @@ private:
 
     FileController* m_controller;
     QThread* m_thread;
+    std::mutex m_tasksMutex;
+    std::deque<std::function<void()>> m_tasks;
     // The latest status reported, touched on the worker's thread only.
     bool m_ok = true;
     QString m_reason;

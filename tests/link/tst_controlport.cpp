@@ -101,9 +101,9 @@ private Q_SLOTS:
     void callerWaitIsBoundedWhenTheWorkerIsStuck()
     {
         QThread worker;
-        worker.start();
         auto* impl = new ControlPortImpl(ShortStageMs);
         impl->moveToThread(&worker);
+        worker.start();
         QMetaObject::invokeMethod(impl, [] { QThread::msleep(3000); }); // the worker is busy
         QCOMPARE(impl->open(testAddress(6), Control), int(ControlPortImpl::Timeout));
         impl->deleteLater();

@@ -58,16 +58,14 @@ struct Recorder
     bool drained()
     {
         std::binary_semaphore done{0};
-        QMetaObject::invokeMethod(
-            worker.get(), [&done] { done.release(); }, Qt::QueuedConnection);
+        worker->requestCallback([&done] { done.release(); });
         return done.try_acquire_for(std::chrono::seconds(10));
     }
 
     // A slow or network disk: the worker's thread is busy until released.
     void holdBack(std::binary_semaphore& release)
     {
-        QMetaObject::invokeMethod(
-            worker.get(), [&release] { release.acquire(); }, Qt::QueuedConnection);
+        worker->requestCallback([&release] { release.acquire(); });
     }
 };
 
