@@ -7,7 +7,6 @@
 bool WholeFile::write(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
-    // Unbuffered: a write cut short shows here, before commit() would rename the file.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     if (file.write(bytes) != bytes.size()) {

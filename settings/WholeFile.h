@@ -5,8 +5,9 @@
 
 class QImage;
 
-// Files the operator exports (pictures, documents): written beside the target and renamed
-// over it, so a full disk or a lost folder fails the export and keeps an earlier file whole.
+// Files written in one piece (exports, monitoring waveforms): written beside the target and
+// renamed over it, so a full disk or a lost folder fails the write and keeps an earlier
+// file whole. Unbuffered, so a write cut short shows before the rename, not during it.
 namespace WholeFile {
 
 bool write(const QString& path, const QByteArray& bytes);

@@ -1,12 +1,14 @@
 #include "MonitoringWaveformFile.h"
+
 #include "LineCursor.h"
+#include "WholeFile.h"
 
 #include "DataFileReader.h"
 #include "ParallelFor.h"
 #include "RecordText.h"
+#include "WholeFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cstring>
@@ -210,16 +212,7 @@ QByteArray MonitoringWaveformFile::renderAverage(const MonitoringWaveform& wavef
 
 bool MonitoringWaveformFile::write(const QString& path, const QByteArray& text)
 {
-    QSaveFile file(path);
-    // Unbuffered: a write cut short by a full disk shows here. Buffered, it would show only
-    // while commit() flushes, which then still renames the cut-off file over the old one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(text) != text.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return WholeFile::write(path, text);
 }
 
 MonitoringWaveformFile::ReadResult MonitoringWaveformFile::parse(QByteArrayView bytes,
