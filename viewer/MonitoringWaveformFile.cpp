@@ -1,7 +1,5 @@
 #include "MonitoringWaveformFile.h"
-
 #include "LineCursor.h"
-#include "WholeFile.h"
 
 #include "DataFileReader.h"
 #include "ParallelFor.h"
